@@ -1,0 +1,27 @@
+// KRN: composes, prices, keeps and prints tiercé, quarté and quinté bets.
+
+#include "commun/fenetre.h"
+#include "jeux/form1.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KRN"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.9"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The program speaks French, so do the standard buttons of its message boxes.
+    QTranslator qt;
+    if (qt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt);
+
+    Fenetre::quitterapresderniere = true;
+    form1().ouvrir();
+    const int code = QApplication::exec();
+    fenetres::detruiretout();
+    return code;
+}

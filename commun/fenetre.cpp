@@ -1,0 +1,155 @@
+#include "commun/fenetre.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+bool Fenetre::quitterapresderniere = false;
+
+namespace {
+QList<QPointer<Fenetre>> &toutes()
+{
+    static QList<QPointer<Fenetre>> liste;
+    return liste;
+}
+} // namespace
+
+Fenetre::Fenetre(const QString &nom, QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(nom);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    qApp->installEventFilter(this);
+}
+
+Fenetre::~Fenetre()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+void Fenetre::placer(QWidget *w, int gauche, int haut, int largeur, int hauteur)
+{
+    w->setGeometry(px(gauche), px(haut), px(largeur), px(hauteur));
+}
+
+void Fenetre::cliententwips(int largeur, int hauteur)
+{
+    setFixedSize(px(largeur), px(hauteur));
+}
+
+void Fenetre::ouvrir()
+{
+    if (!m_ouverte) {
+        m_ouverte = true;
+        chargement();
+        // The load may have closed the window again.
+        if (!m_ouverte)
+            return;
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void Fenetre::fermer()
+{
+    if (!m_ouverte)
+        return;
+    m_ouverte = false;
+    dechargement();
+    hide();
+    verifierfin();
+}
+
+void Fenetre::recharger()
+{
+    fermer();
+    ouvrir();
+}
+
+void Fenetre::closeEvent(QCloseEvent *e)
+{
+    if (m_ouverte) {
+        m_ouverte = false;
+        dechargement();
+    }
+    e->accept();
+    verifierfin();
+}
+
+QList<Fenetre *> Fenetre::ouvertes()
+{
+    QList<Fenetre *> r;
+    for (const auto &f : toutes())
+        if (f && f->m_ouverte)
+            r.append(f);
+    return r;
+}
+
+// Checked once the current handler has run, so that "close this one, open that one"
+// and a reload never end the program on the way.
+void Fenetre::verifierfin()
+{
+    if (!quitterapresderniere)
+        return;
+    QTimer::singleShot(0, qApp, [] {
+        if (ouvertes().isEmpty())
+            QCoreApplication::quit();
+    });
+}
+
+bool Fenetre::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress && m_ouverte && o->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(o);
+        if (w->window() == this && clavier(static_cast<QKeyEvent *>(e)))
+            return true;
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+bool Fenetre::clavier(QKeyEvent *e)
+{
+    const QString texte = e->text();
+    if (!texte.isEmpty() && touche(texte))
+        return true;
+    const bool sansmodificateur = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!sansmodificateur)
+        return false;
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // As on the desktop: Enter presses the focused button, else the default button.
+        if (auto *b = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+            b && b->window() == this && b->isVisible() && b->isEnabled() && b->inherits("QPushButton")) {
+            b->click();
+            return true;
+        }
+        if (m_defaut && m_defaut->isVisible() && m_defaut->isEnabled()) {
+            m_defaut->click();
+            return true;
+        }
+    }
+    if (e->key() == Qt::Key_Escape && m_annuler && m_annuler->isVisible() && m_annuler->isEnabled()) {
+        m_annuler->click();
+        return true;
+    }
+    return false;
+}
+
+namespace fenetres {
+
+void enregistrer(Fenetre *f)
+{
+    toutes().append(f);
+}
+
+void detruiretout()
+{
+    const auto liste = toutes();
+    toutes().clear();
+    for (const auto &f : liste)
+        delete f.data();
+}
+
+} // namespace fenetres

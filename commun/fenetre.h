@@ -1,0 +1,79 @@
+#pragma once
+// What every window of the program shares:
+// - one instance each, created on first use (instance<F>());
+// - open (runs its load, or brings it to the front when already open), close (runs its
+//   unload; closing a window that is not open does nothing) and reload (close, then open);
+// - the program ends when its last window closes;
+// - key preview: every character typed in the window reaches touche() before the
+//   focused control, compared exactly ("s" and "S" differ);
+// - a default button (Enter) and a cancel button (Escape);
+// - positions in twips, 1/15 of a pixel at 96 dpi.
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <QAbstractButton>
+class QKeyEvent;
+
+class Fenetre : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Fenetre(const QString &nom, QWidget *parent = nullptr);
+    ~Fenetre() override;
+
+    void ouvrir();
+    void fermer();
+    void recharger();
+    bool estouverte() const { return m_ouverte; }
+
+    // Set by the program (not by tests): quit once no window is open any more.
+    static bool quitterapresderniere;
+    static QList<Fenetre *> ouvertes();
+
+    // Twips to pixels, and a control placed at (left, top, width, height) in twips.
+    static int px(int twips) { return (twips + 7) / 15; }
+    static void placer(QWidget *w, int gauche, int haut, int largeur, int hauteur);
+    void cliententwips(int largeur, int hauteur);
+
+protected:
+    virtual void chargement() {}     // the window's load
+    virtual void dechargement() {}   // the window's unload
+    // A character typed anywhere in the window; true when the window used it.
+    virtual bool touche(const QString &texte) { Q_UNUSED(texte); return false; }
+
+    void boutondefaut(QAbstractButton *b) { m_defaut = b; }
+    void boutonannuler(QAbstractButton *b) { m_annuler = b; }
+
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    static void verifierfin();
+    bool clavier(QKeyEvent *e);
+
+    bool m_ouverte = false;
+    QPointer<QAbstractButton> m_defaut;
+    QPointer<QAbstractButton> m_annuler;
+};
+
+// The single instance of each window class, created on first use.
+namespace fenetres {
+
+void enregistrer(Fenetre *f);
+// Destroys every window (at the end of the program, or between two tests).
+void detruiretout();
+
+template<class F>
+F &instance()
+{
+    static QPointer<F> f;
+    if (!f) {
+        f = new F;
+        enregistrer(f);
+    }
+    return *f;
+}
+
+} // namespace fenetres

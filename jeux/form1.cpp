@@ -1,0 +1,160 @@
+#include "jeux/form1.h"
+
+#include "commun/curseur.h"
+#include "commun/dialogue.h"
+#include "jeux/fondticket.h"
+#include "travail/jeu.h"
+#include "travail/nombres.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+using travail::FichierDeTravail;
+
+Form1 &form1()
+{
+    return fenetres::instance<Form1>();
+}
+
+Form1::Form1() : Fenetre(QStringLiteral("Form1"))
+{
+    setWindowTitle(QString());
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+
+    m_menu = new QMenuBar(this);
+    m_menu->setNativeMenuBar(false);
+    disposition->setMenuBar(m_menu);
+    construiremenu();
+
+    m_fond = new FondTicket(this);
+    disposition->addWidget(m_fond);
+
+    // The summary sits in the band above the rows of horses.
+    Label1 = new QLabel(m_fond);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont police;
+    police.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    police.setStyleHint(QFont::SansSerif);
+    police.setWeight(QFont::Black);
+    police.setPointSize(24);
+    Label1->setFont(police);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    const int largeur = 1000;
+    resize(largeur, largeur * FondTicket::hauteur / FondTicket::largeur + m_menu->sizeHint().height());
+    m_fond->etiquette(Label1);
+}
+
+void Form1::construiremenu()
+{
+    auto action = [this](QMenu *menu, const QString &nom, const QString &texte, const QKeySequence &raccourci,
+                         auto &&commande) {
+        QAction *a = menu->addAction(texte);
+        a->setObjectName(nom);
+        if (!raccourci.isEmpty())
+            a->setShortcut(raccourci);
+        connect(a, &QAction::triggered, this, commande);
+        return a;
+    };
+    auto sousmenu = [](auto *parent, const QString &nom, const QString &texte) {
+        QMenu *m = parent->addMenu(texte);
+        m->setObjectName(nom);
+        m->menuAction()->setObjectName(nom);
+        return m;
+    };
+
+    QMenu *mnfichier = sousmenu(m_menu, QStringLiteral("mnfichier"), QStringLiteral("&Fichier"));
+    action(mnfichier, QStringLiteral("mnparamimp"), QStringLiteral("&Parametre d'impression"), {}, [] {});
+    action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [] {});
+    action(mnfichier, QStringLiteral("effmn"), QStringLiteral("&Effacer tous les fichiers de calculs précédents"),
+           QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { effacer(); });
+
+    QMenu *jeuxmn = sousmenu(m_menu, QStringLiteral("jeuxmn"), QStringLiteral("&Jeux"));
+    action(jeuxmn, QStringLiteral("saisrmn"), QStringLiteral("Saisir un jeu"), QKeySequence(Qt::CTRL | Qt::Key_S), [] {});
+    action(jeuxmn, QStringLiteral("voirmn"), QStringLiteral("Voir les jeux enregistrés"), QKeySequence(Qt::CTRL | Qt::Key_V),
+           [] {});
+
+    QMenu *qmcmn = sousmenu(m_menu, QStringLiteral("qmcmn"), QStringLiteral("Quinté&1 (méthode par contraintes)"));
+    action(qmcmn, QStringLiteral("qsomn"), QStringLiteral("1> Sans ordre"), QKeySequence(Qt::Key_F1), [] {});
+    action(qmcmn, QStringLiteral("ordremn"), QStringLiteral("2>Gérer l'ordre"), QKeySequence(Qt::Key_F2), [] {});
+    action(qmcmn, QStringLiteral("bilanmn"), QStringLiteral("4> bilan"), QKeySequence(Qt::Key_F3), [] {});
+
+    QMenu *qb3mn = sousmenu(m_menu, QStringLiteral("qb3mn"), QStringLiteral("Quinté&2 (méthode par base de 3)"));
+    action(qb3mn, QStringLiteral("cdbmn"), QStringLiteral("1>Choix d'une base"), QKeySequence(Qt::Key_F4),
+           [this] { basedetrois(); });
+    QMenu *assomn = sousmenu(qb3mn, QStringLiteral("assomn"), QStringLiteral("2> Associer des chevaux"));
+    action(assomn, QStringLiteral("metcplemn"), QStringLiteral("a) Méthode par couple"), QKeySequence(Qt::Key_F5),
+           [this] { basedetrois(); });
+    action(assomn, QStringLiteral("méthlistemn"), QStringLiteral("b) Méthode par liste"), QKeySequence(Qt::Key_F6),
+           [this] { basedetrois(); });
+    action(qb3mn, QStringLiteral("bil2mn"), QStringLiteral("3> Bilan"), QKeySequence(Qt::Key_F7), [this] { basedetrois(); });
+}
+
+qint64 Form1::c(qint16 n, qint16 p) const
+{
+    return travail::c(n, p);
+}
+
+void Form1::chargement()
+{
+    curseur::sablier();
+    qint16 nbjeux = 0;
+    float montant = 0;
+
+    FichierDeTravail f(fichier());
+    QString probleme;
+    QByteArray contenu;
+    if (travail::Resultat r = f.assurerexistence(); !r.ok())
+        probleme = r.erreur;
+    else if (travail::Resultat r = f.lire(contenu); !r.ok())
+        probleme = r.erreur;
+    const travail::LectureJeux lus = travail::lirejeux(contenu);
+    for (const travail::Jeu &j : lus.jeux) {
+        montant = static_cast<float>(montant + travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo));
+        ++nbjeux;
+    }
+    if (probleme.isEmpty())
+        probleme = lus.message(f.chemin());
+
+    if (nbjeux == 0)
+        Label1->setText(QStringLiteral(" aucun jeu enregisté"));
+    else if (nbjeux == 1)
+        Label1->setText(travail::textenombre(1) + QStringLiteral(" jeu enregistré d'un montant de ") +
+                        travail::textenombre(montant) + unité());
+    else
+        Label1->setText(travail::textenombre(nbjeux) + QStringLiteral(" jeux enregistrés pour un montant total de ") +
+                        travail::textenombre(montant) + unité());
+    curseur::normal();
+
+    if (!probleme.isEmpty())
+        dialogue::message(this, probleme, dialogue::Icone::attention);
+}
+
+void Form1::effacer()
+{
+    const auto reponse = dialogue::message(this, QStringLiteral("êtes-vous certain?"), dialogue::Icone::attention,
+                                           dialogue::Boutons::okannuler);
+    if (reponse == dialogue::Reponse::ok) {
+        QStringList erreurs;
+        for (const QString &chemin : {fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer()})
+            if (travail::Resultat r = FichierDeTravail(chemin).assurerexistence(); !r.ok())
+                erreurs << r.erreur;
+        for (const QString &chemin : {prefer(), cote(), fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), contrecote()})
+            if (travail::Resultat r = FichierDeTravail(chemin).supprimer(); !r.ok())
+                erreurs << r.erreur;
+        if (!erreurs.isEmpty())
+            dialogue::message(this, erreurs.join(QLatin1Char('\n')), dialogue::Icone::critique);
+    }
+    recharger();
+}
+
+void Form1::basedetrois()
+{
+    dialogue::message(this, QStringLiteral("La méthode par base de 3 n'est pas disponible dans cette version de KRN."));
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The ten work files of the program and the few ways they are reached.
+// Each operation opens, works and closes within the call; no file stays open.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace travail {
+
+// The directory that stands for the root of drive C: KRN_RACINE when it is set,
+// otherwise C:\ on Windows and ~/.local/share/krn elsewhere (created on first use).
+QString racine();
+
+// Names of the work files, which never change.
+namespace noms {
+inline constexpr const char *fichier = "fichier.txt";
+inline constexpr const char *tampon = "tampon.txt";
+inline constexpr const char *quinte = "quinte1.txt";
+inline constexpr const char *contrainte = "contrainte.txt";
+inline constexpr const char *quinteo = "quinte2.txt";
+inline constexpr const char *mabase = "mabase.txt";
+inline constexpr const char *duo = "duo.txt";
+inline constexpr const char *cote = "cote.txt";
+inline constexpr const char *contrecote = "contrecote";
+inline constexpr const char *prefer = "prefer.txt";
+} // namespace noms
+
+// Absolute path of a work file under the root directory.
+QString chemin(const char *nom);
+
+// Unit prices and the currency suffix.
+inline constexpr qint16 puqi = 2;
+inline constexpr double puq = 1.3;
+inline constexpr qint16 putr = 1;
+inline const QString unite = QStringLiteral(" \u20AC");
+
+// What an operation on a file gives back: ok, or a French sentence saying what failed.
+struct Resultat
+{
+    QString erreur;
+    bool ok() const { return erreur.isEmpty(); }
+    static Resultat echec(QString raison) { return Resultat{std::move(raison)}; }
+};
+
+class FichierDeTravail
+{
+public:
+    explicit FichierDeTravail(QString chemin);
+
+    const QString &chemin() const { return m_chemin; }
+    bool existe() const;
+
+    Resultat assurerexistence() const;                  // create empty when missing
+    Resultat lire(QByteArray &contenu) const;           // the whole file; a missing file reads as empty
+    Resultat ajouter(const QByteArray &enregistrements) const;   // one write at the end
+    Resultat reecrire(const QByteArray &contenu) const; // empties the file first
+    Resultat supprimer() const;                         // a missing file is not an error
+
+    // Replaces the whole file with `contenu` through the scratch file: the scratch file is
+    // written completely and flushed to disk, then renamed over this file in one atomic
+    // step. A crash at any moment leaves either the old file whole or the new one.
+    Resultat remplacerpartampon(const QString &tampon, const QByteArray &contenu) const;
+
+    // Drops records from the file through the scratch file. The file is cut into records of
+    // `valeurs` values each; `garder(k)` says whether record k (from 1) stays. Kept records
+    // are copied byte for byte, so even one the program cannot read is never lost; an
+    // incomplete record at the end is kept as it stands.
+    Resultat retirer(const QString &tampon, int valeurs, const std::function<bool(int)> &garder) const;
+
+    // For tests only: called after the scratch file is written and before the rename;
+    // returning false stops there, as a crash would.
+    static std::function<bool()> avantremplacement;
+
+private:
+    QString m_chemin;
+};
+
+} // namespace travail

@@ -1,0 +1,165 @@
+#include "travail/jeu.h"
+
+#include "travail/fichierdetravail.h"
+#include "travail/format.h"
+
+#include <QDir>
+#include <QStringDecoder>
+
+namespace travail {
+
+int places(const QString &typedejeu)
+{
+    if (typedejeu == TypeDePari::tierce)
+        return 3;
+    if (typedejeu == TypeDePari::quarte)
+        return 4;
+    if (typedejeu == TypeDePari::quinte)
+        return 5;
+    return 0;
+}
+
+QByteArray enregistrement(const Jeu &jeu)
+{
+    Ecriture e;
+    e.chaine(jeu.typedejeu).nombre(jeu.mult).booleen(jeu.dtlo);
+    for (qint16 v : jeu.chevaux)
+        e.entier(v);
+    return e.octets();
+}
+
+qint64 c(qint16 n, qint16 p)
+{
+    if (n < 1 || p < 0 || p > n)
+        return 0;
+    if (n == p || p == 0 || n == 1)
+        return 1;
+    return c(n - 1, p - 1) + c(n - 1, p);
+}
+
+double prix(const QString &typedejeu, qint16 nb, float mult, bool dtlo)
+{
+    double resultat = 0;
+    if (typedejeu == TypeDePari::quinte) {
+        resultat = double(c(nb, 5)) * puqi;
+        if (dtlo)
+            resultat *= 120;
+    }
+    if (typedejeu == TypeDePari::quarte) {
+        resultat = double(c(nb, 4)) * puq;
+        if (dtlo)
+            resultat *= 24;
+    }
+    if (typedejeu == TypeDePari::tierce) {
+        resultat = double(c(nb, 3)) * putr;
+        if (dtlo)
+            resultat *= 6;
+    }
+    return resultat * mult;
+}
+
+namespace {
+
+constexpr int valeursparjeu = 12;
+
+bool multvalide(float m)
+{
+    return m == 1 || m == 2 || m == 3 || m == 4 || m == 5 || m == 10 || m == 20;
+}
+
+// What is wrong with a record whose values all had the right form; empty when nothing.
+QString controle(const Jeu &j)
+{
+    const int k = places(j.typedejeu);
+    if (k == 0)
+        return QStringLiteral("le type de pari « %1 » n'est ni tiercé, ni quarté, ni quinté").arg(j.typedejeu);
+    if (!multvalide(j.mult))
+        return QStringLiteral("la mise x%1 n'est pas l'une des mises 1, 2, 3, 4, 5, 10 ou 20").arg(j.mult);
+    const int nb = j.nb();
+    if (nb < k || nb > 8)
+        return QStringLiteral("un %1 ne peut pas porter sur %2 chevaux (de %3 à 8)").arg(j.typedejeu).arg(nb).arg(k);
+    for (int i = 1; i <= 8; ++i) {
+        const qint16 h = j.chevaux[i];
+        if (i <= nb && (h < 1 || h > 20))
+            return QStringLiteral("le cheval %1 n'est pas un numéro de 1 à 20").arg(h);
+        if (i > nb && h != 0)
+            return QStringLiteral("un numéro de cheval suit le dernier cheval du jeu");
+    }
+    return {};
+}
+
+bool semble_utf8(const QByteArray &contenu)
+{
+    bool horsascii = false;
+    for (char ch : contenu)
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            horsascii = true;
+            break;
+        }
+    if (!horsascii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texte = utf8(contenu);
+    return !utf8.hasError();
+}
+
+} // namespace
+
+LectureJeux lirejeux(const QByteArray &contenu)
+{
+    LectureJeux r;
+    Lecture lecture(contenu);
+    int k = 0;
+    while (!lecture.fini()) {
+        ++k;
+        const int premiere = lecture.valeurs();
+        Jeu j;
+        j.typedejeu = lecture.chaine();
+        int ligne = lecture.ligne();
+        j.mult = lecture.simple();
+        j.dtlo = lecture.booleen();
+        for (qint16 &v : j.chevaux)
+            v = lecture.entier16();
+        QString raison;
+        if (!lecture.valide()) {
+            raison = lecture.erreur();
+            ligne = lecture.ligne();
+        } else if (const QString defaut = controle(j); !defaut.isEmpty())
+            raison = defaut;
+        if (raison.isEmpty()) {
+            r.jeux.append(j);
+            r.positions.append(k);
+            continue;
+        }
+        r.dommages.append({k, ligne, raison});
+        // Step over what is left of the damaged record, so that the next one is read in place.
+        lecture.reprendre();
+        while (lecture.valeurs() - premiere < valeursparjeu && lecture.passer()) {
+        }
+        if (!lecture.valide())
+            break;
+    }
+    if (!r.dommages.isEmpty())
+        r.utf8 = semble_utf8(contenu);
+    return r;
+}
+
+QString LectureJeux::message(const QString &chemin) const
+{
+    if (dommages.isEmpty())
+        return {};
+    QString texte = QStringLiteral("Le fichier des jeux enregistrés « %1 » est endommagé.\n\n").arg(QDir::toNativeSeparators(chemin));
+    const int montres = std::min<int>(dommages.size(), 5);
+    for (int i = 0; i < montres; ++i) {
+        const Dommage &d = dommages[i];
+        texte += QStringLiteral("Jeu n° %1, ligne %2 : %3.\n").arg(d.enregistrement).arg(d.ligne).arg(d.raison);
+    }
+    if (dommages.size() > montres)
+        texte += QStringLiteral("… et %1 autre(s) jeu(x) endommagé(s).\n").arg(dommages.size() - montres);
+    if (utf8)
+        texte += QStringLiteral("\nLe fichier semble enregistré en UTF-8 ; il doit l'être en Windows-1252 (Europe occidentale).\n");
+    texte += QStringLiteral("\nSeuls les %1 jeu(x) lisible(s) sont pris en compte. Le fichier n'a pas été modifié.").arg(jeux.size());
+    return texte;
+}
+
+} // namespace travail

@@ -1,0 +1,65 @@
+#pragma once
+// One saved bet and the saved bets file: 12 lines a bet, in the order they were added.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace travail {
+
+// TypeDePari: exactly one of these three strings, compared character for character.
+namespace TypeDePari {
+inline const QString tierce = QStringLiteral("tierc\u00e9");
+inline const QString quarte = QStringLiteral("quart\u00e9");
+inline const QString quinte = QStringLiteral("quint\u00e9");
+} // namespace TypeDePari
+
+// Places named by a bet type (its minimum number of horses): 3, 4, 5, or 0 for no type.
+int places(const QString &typedejeu);
+
+struct Jeu
+{
+    QString typedejeu = TypeDePari::quinte;
+    float mult = 1;
+    bool dtlo = false;
+    std::array<qint16, 9> chevaux{};   // slot 0: the number of horses; slots 1 to 8: horses, 0 after the last
+
+    qint16 nb() const { return chevaux[0]; }
+    bool operator==(const Jeu &) const = default;
+};
+
+// The 12 lines of one record.
+QByteArray enregistrement(const Jeu &jeu);
+
+// Binomial coefficient of p among n; 0 where it is not defined (n < 1, p < 0 or p > n).
+qint64 c(qint16 n, qint16 p);
+
+// Price of a bet in euros; 0 for a type string that is none of the three.
+double prix(const QString &typedejeu, qint16 nb, float mult, bool dtlo);
+
+// A damaged record: where it starts and what is wrong with it.
+struct Dommage
+{
+    int enregistrement = 0;   // record number, from 1
+    int ligne = 0;            // line of the file, from 1
+    QString raison;
+};
+
+struct LectureJeux
+{
+    QList<Jeu> jeux;          // the readable records, in file order
+    QList<int> positions;     // record number in the file (from 1) of each of them
+    QList<Dommage> dommages;
+    bool utf8 = false;        // the file looks written in UTF-8 rather than Windows-1252
+
+    bool intact() const { return dommages.isEmpty(); }
+    // A French message naming the file and the damaged lines; empty when intact.
+    QString message(const QString &chemin) const;
+};
+
+// Reads every record it can; the damaged ones are reported, never repaired.
+LectureJeux lirejeux(const QByteArray &contenu);
+
+} // namespace travail
