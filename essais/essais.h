@@ -1,0 +1,107 @@
+#pragma once
+// What the tests share: a fresh root directory for the work files, an answering
+// machine for message boxes that counts beeps, and a printer that records.
+
+#include "commun/dialogue.h"
+#include "commun/fenetre.h"
+#include "ticket/surface.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace essais {
+
+// A Repondeur that answers from a queue (OK when it is empty) and keeps what was asked.
+class Repondeur final : public dialogue::Repondeur
+{
+public:
+    struct Question
+    {
+        QString texte;
+        QString titre;
+        dialogue::Icone icone;
+        dialogue::Boutons boutons;
+    };
+
+    Repondeur() { m_avant = dialogue::installer(this); }
+    ~Repondeur() override { dialogue::installer(m_avant); }
+
+    dialogue::Reponse message(QWidget *, const QString &texte, const QString &titre, dialogue::Icone icone,
+                              dialogue::Boutons boutons) override
+    {
+        questions.append({texte, titre, icone, boutons});
+        return reponses.isEmpty() ? dialogue::Reponse::ok : reponses.takeFirst();
+    }
+    void bip() override { ++bips; }
+
+    QList<dialogue::Reponse> reponses;
+    QList<Question> questions;
+    int bips = 0;
+
+private:
+    dialogue::Repondeur *m_avant;
+};
+
+// A fresh root directory for the work files, for the life of the object; the windows
+// are destroyed at its end so that the next test starts from new instances.
+class Racine
+{
+public:
+    Racine()
+    {
+        qputenv("KRN_RACINE", m_dossier.path().toLocal8Bit());
+    }
+    ~Racine()
+    {
+        fenetres::detruiretout();
+        qunsetenv("KRN_RACINE");
+    }
+    QString chemin(const char *nom) const { return m_dossier.path() + QLatin1Char('/') + QLatin1String(nom); }
+    QByteArray lire(const char *nom) const
+    {
+        QFile f(chemin(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void ecrire(const char *nom, const QByteArray &octets) const
+    {
+        QFile f(chemin(nom));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(octets);
+    }
+    bool existe(const char *nom) const { return QFile::exists(chemin(nom)); }
+
+private:
+    QTemporaryDir m_dossier;
+};
+
+// The recording printer, installed for the life of the object.
+class Imprimante
+{
+public:
+    Imprimante() { m_avant = impression::installer(&enregistreuse); }
+    ~Imprimante() { impression::installer(m_avant); }
+    impression::Enregistreuse enregistreuse;
+
+private:
+    impression::Imprimante *m_avant;
+};
+
+// Lines joined with CR LF, each ended by one: the bytes of a work file.
+inline QByteArray lignes(std::initializer_list<const char *> l)
+{
+    QByteArray r;
+    for (const char *s : l)
+        r += QByteArray(s) + "\r\n";
+    return r;
+}
+
+inline void francais()
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+
+} // namespace essais
