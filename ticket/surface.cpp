@@ -19,6 +19,17 @@ Imprimante *actuelle = &aucune;
 
 } // namespace
 
+QStringList entete()
+{
+    return {QStringLiteral(" FROM TISK KRN (korinette)"), QString(38, QLatin1Char('_')), QStringLiteral(" "),
+            QStringLiteral(" ")};
+}
+
+QString piedpage()
+{
+    return QString(54, QLatin1Char(' ')) + QStringLiteral("imprimé par KRN 1.0.9, aide aux paris hippiques");
+}
+
 Imprimante &imprimante()
 {
     return *actuelle;

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 namespace impression {
 
@@ -57,6 +58,10 @@ private:
     QList<Operation> m_ouvert;
     QString m_erreur;
 };
+
+// The lines that open every printed listing, and the footer line that closes it.
+QStringList entete();
+QString piedpage();
 
 Imprimante &imprimante();
 // Installs the printer to use (nullptr: none, every operation then fails). Returns the previous one.
