@@ -4,7 +4,6 @@
 #include "travail/format.h"
 
 #include <QDir>
-#include <QStringDecoder>
 
 namespace travail {
 
@@ -88,19 +87,17 @@ QString controle(const Jeu &j)
     return {};
 }
 
+// Accented letters written in UTF-8 are two bytes, the first C2 to DF, the second
+// 80 to BF: a pair that Windows-1252 text of this program never holds.
 bool semble_utf8(const QByteArray &contenu)
 {
-    bool horsascii = false;
-    for (char ch : contenu)
-        if (static_cast<unsigned char>(ch) >= 0x80) {
-            horsascii = true;
-            break;
-        }
-    if (!horsascii)
-        return false;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString texte = utf8(contenu);
-    return !utf8.hasError();
+    for (qsizetype i = 0; i + 1 < contenu.size(); ++i) {
+        const auto a = static_cast<unsigned char>(contenu[i]);
+        const auto b = static_cast<unsigned char>(contenu[i + 1]);
+        if (a >= 0xC2 && a <= 0xDF && b >= 0x80 && b <= 0xBF)
+            return true;
+    }
+    return false;
 }
 
 } // namespace

@@ -1,4 +1,415 @@
+// The work files: bytes written, values read back, records dropped; the bet record,
+// its price and the display form of numbers.
+
+#include "essais/essais.h"
+#include "travail/fichierdetravail.h"
+#include "travail/format.h"
+#include "travail/jeu.h"
+#include "travail/nombres.h"
+
 #include <QTest>
-class T : public QObject { Q_OBJECT private slots: void a(){} };
-QTEST_MAIN(T)
+
+using namespace travail;
+
+class TstTravail : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ecriture_data();
+    void ecriture();
+    void lecture_data();
+    void lecture();
+    void lectureerronee_data();
+    void lectureerronee();
+    void assurerexistence();
+    void lirefichierabsent();
+    void ajouter();
+    void retirer_data();
+    void retirer();
+    void retirergardeillisible();
+    void remplacementinterrompu();
+    void prix_data();
+    void prix();
+    void binome_data();
+    void binome();
+    void textenombre_data();
+    void textenombre();
+    void relirejeux();
+    void jeuxendommages_data();
+    void jeuxendommages();
+};
+
+void TstTravail::ecriture_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QByteArray>("attendu");
+    QTest::newRow("simple 20") << Ecriture().nombre(20.0f).octets() << QByteArray("20\r\n");
+    QTest::newRow("entier 20") << Ecriture().entier(qint16(20)).octets() << QByteArray("20\r\n");
+    QTest::newRow("simple 1.3") << Ecriture().nombre(1.3f).octets() << QByteArray("1.3\r\n");
+    QTest::newRow("négatif") << Ecriture().entier(-35).octets() << QByteArray("-35\r\n");
+    QTest::newRow("vrai") << Ecriture().booleen(true).octets() << QByteArray("#TRUE#\r\n");
+    QTest::newRow("faux") << Ecriture().booleen(false).octets() << QByteArray("#FALSE#\r\n");
+    QTest::newRow("tiercé") << Ecriture().chaine(TypeDePari::tierce).octets() << QByteArray("\"tierc\xE9\"\r\n");
+    QTest::newRow("quinté") << Ecriture().chaine(TypeDePari::quinte).octets()
+                            << QByteArray::fromHex("227175696E74E9220D0A");
+    QTest::newRow("enregistrement")
+        << enregistrement(Jeu{TypeDePari::tierce, 2, false, {3, 4, 9, 13, 0, 0, 0, 0, 0}})
+        << essais::lignes({"\"tierc\xE9\"", "2", "#FALSE#", "3", "4", "9", "13", "0", "0", "0", "0", "0"});
+}
+
+void TstTravail::ecriture()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(QByteArray, attendu);
+    QCOMPARE(octets, attendu);
+}
+
+void TstTravail::lecture_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QString>("types");     // c chaîne, b booléen, e entier, s simple, o octet
+    QTest::addColumn<QStringList>("valeurs");
+    QTest::newRow("une ligne par valeur") << essais::lignes({"\"quart\xE9\"", "1.3", "#TRUE#", "12"}) << "csbe"
+                                          << QStringList{u"quarté"_qs, "1.3", "true", "12"};
+    QTest::newRow("blancs autour") << essais::lignes({" 120 ", "-35 "}) << "ee" << QStringList{"120", "-35"};
+    QTest::newRow("virgules") << QByteArray("#TRUE#,0, 500,0,1000\r\n") << "bssss"
+                              << QStringList{"true", "0", "500", "0", "1000"};
+    QTest::newRow("virgule entre guillemets") << QByteArray("\"a,b\",5\r\n") << "ce" << QStringList{"a,b", "5"};
+    QTest::newRow("dernière ligne sans fin") << QByteArray("7\r\n8") << "ee" << QStringList{"7", "8"};
+    QTest::newRow("fins de ligne LF") << QByteArray("7\n8\n") << "ee" << QStringList{"7", "8"};
+    QTest::newRow("octet") << QByteArray("200\r\n") << "o" << QStringList{"200"};
+    QTest::newRow("entier arrondi") << QByteArray("2.5\r\n3.5\r\n") << "ee" << QStringList{"2", "4"};
+}
+
+void TstTravail::lecture()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(QString, types);
+    QFETCH(QStringList, valeurs);
+    Lecture l(contenu);
+    for (int i = 0; i < types.size(); ++i) {
+        QVERIFY(!l.fini());
+        QString lu;
+        switch (types[i].toLatin1()) {
+        case 'c': lu = l.chaine(); break;
+        case 'b': lu = l.booleen() ? "true" : "false"; break;
+        case 'e': lu = QString::number(l.entier16()); break;
+        case 's': lu = QString::number(l.simple()); break;
+        case 'o': lu = QString::number(l.octet()); break;
+        }
+        QVERIFY2(l.valide(), qPrintable(l.erreur()));
+        QCOMPARE(lu, valeurs[i]);
+    }
+    QVERIFY(l.fini());
+}
+
+void TstTravail::lectureerronee_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QString>("types");
+    QTest::addColumn<int>("ligne");
+    QTest::newRow("pas un nombre") << essais::lignes({"1", "abc"}) << "ee" << 2;
+    QTest::newRow("nombre vide") << essais::lignes({"1", ""}) << "ee" << 2;
+    QTest::newRow("booléen mal écrit") << essais::lignes({"#TRUE"}) << "b" << 1;
+    QTest::newRow("coupé") << essais::lignes({"1", "2"}) << "eee" << 3;
+    QTest::newRow("hors des limites") << essais::lignes({"40000"}) << "e" << 1;
+    QTest::newRow("octet négatif") << essais::lignes({"-1"}) << "o" << 1;
+    QTest::newRow("guillemet non refermé") << essais::lignes({"\"tierc\xE9", "1"}) << "ce" << 1;
+}
+
+void TstTravail::lectureerronee()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(QString, types);
+    QFETCH(int, ligne);
+    Lecture l(contenu);
+    for (QChar t : types) {
+        if (t == 'e')
+            l.entier16();
+        else if (t == 'b')
+            l.booleen();
+        else if (t == 'o')
+            l.octet();
+        else
+            l.chaine();
+    }
+    QVERIFY(!l.valide());
+    QVERIFY(!l.erreur().isEmpty());
+    QCOMPARE(l.ligne(), ligne);
+}
+
+void TstTravail::assurerexistence()
+{
+    essais::Racine racine;
+    FichierDeTravail f(chemin(noms::fichier));
+    QCOMPARE(f.chemin(), QDir::toNativeSeparators(racine.chemin(noms::fichier)));
+    QVERIFY(!f.existe());
+    QVERIFY(f.assurerexistence().ok());
+    QVERIFY(f.existe());
+    QCOMPARE(racine.lire(noms::fichier), QByteArray());
+    const QByteArray jeu = enregistrement(Jeu{});
+    racine.ecrire(noms::fichier, jeu);
+    QVERIFY(f.assurerexistence().ok());
+    QCOMPARE(racine.lire(noms::fichier), jeu);
+}
+
+void TstTravail::lirefichierabsent()
+{
+    essais::Racine racine;
+    QByteArray contenu = "reste";
+    QVERIFY(FichierDeTravail(chemin(noms::quinte)).lire(contenu).ok());
+    QVERIFY(contenu.isEmpty());
+    QVERIFY(!racine.existe(noms::quinte));
+    QVERIFY(lirejeux(contenu).jeux.isEmpty());
+}
+
+void TstTravail::ajouter()
+{
+    essais::Racine racine;
+    FichierDeTravail f(chemin(noms::fichier));
+    const Jeu a{TypeDePari::tierce, 1, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
+    const Jeu b{TypeDePari::quinte, 20, true, {8, 1, 2, 3, 4, 5, 6, 7, 8}};
+    QVERIFY(f.ajouter(enregistrement(a)).ok());
+    QVERIFY(f.ajouter(enregistrement(b)).ok());
+    QCOMPARE(racine.lire(noms::fichier), enregistrement(a) + enregistrement(b));
+    const LectureJeux lus = lirejeux(racine.lire(noms::fichier));
+    QCOMPARE(lus.jeux, (QList<Jeu>{a, b}));
+}
+
+namespace {
+QByteArray cinqjeux(QList<int> horses)
+{
+    QByteArray r;
+    for (int h : horses)
+        r += enregistrement(Jeu{TypeDePari::quinte, 1, false, {5, qint16(h), 2, 3, 4, 5, 0, 0, 0}});
+    return r;
+}
+} // namespace
+
+void TstTravail::retirer_data()
+{
+    QTest::addColumn<QList<int>>("avant");
+    QTest::addColumn<int>("retire");
+    QTest::addColumn<QList<int>>("apres");
+    QTest::newRow("le seul") << QList<int>{10} << 1 << QList<int>{};
+    QTest::newRow("le troisième de cinq") << QList<int>{10, 11, 12, 13, 14} << 3 << QList<int>{10, 11, 13, 14};
+    QTest::newRow("le premier") << QList<int>{10, 11, 12} << 1 << QList<int>{11, 12};
+    QTest::newRow("le dernier") << QList<int>{10, 11, 12} << 3 << QList<int>{10, 11};
+    QTest::newRow("absent") << QList<int>{10, 11, 12} << 4 << QList<int>{10, 11, 12};
+}
+
+void TstTravail::retirer()
+{
+    QFETCH(QList<int>, avant);
+    QFETCH(int, retire);
+    QFETCH(QList<int>, apres);
+    essais::Racine racine;
+    racine.ecrire(noms::fichier, cinqjeux(avant));
+    const Resultat r = FichierDeTravail(chemin(noms::fichier)).retirer(chemin(noms::tampon), 12, [&](int k) { return k != retire; });
+    QVERIFY2(r.ok(), qPrintable(r.erreur));
+    QVERIFY(racine.existe(noms::fichier));
+    QCOMPARE(racine.lire(noms::fichier), cinqjeux(apres));
+    QVERIFY(!racine.existe(noms::tampon));
+}
+
+void TstTravail::retirergardeillisible()
+{
+    // A record the program cannot read, and an incomplete end, go through untouched.
+    essais::Racine racine;
+    const QByteArray illisible = essais::lignes({"\"quint\xC3\xA9\"", "1", "#FALSE#", "5", "1", "2", "3", "4", "5", "0", "0", "0"});
+    const QByteArray coupe = essais::lignes({"\"tierc\xE9\"", "1"});
+    racine.ecrire(noms::fichier, cinqjeux({10}) + illisible + cinqjeux({12}) + coupe);
+    QVERIFY(FichierDeTravail(chemin(noms::fichier)).retirer(chemin(noms::tampon), 12, [](int k) { return k != 1; }).ok());
+    QCOMPARE(racine.lire(noms::fichier), illisible + cinqjeux({12}) + coupe);
+}
+
+void TstTravail::remplacementinterrompu()
+{
+    essais::Racine racine;
+    const QByteArray avant = cinqjeux({10, 11, 12});
+    racine.ecrire(noms::fichier, avant);
+    FichierDeTravail::avantremplacement = [] { return false; };
+    const Resultat r = FichierDeTravail(chemin(noms::fichier)).retirer(chemin(noms::tampon), 12, [](int k) { return k != 2; });
+    FichierDeTravail::avantremplacement = nullptr;
+    QVERIFY(!r.ok());
+    // The crash came after the scratch file was complete: the work file is whole.
+    QCOMPARE(racine.lire(noms::fichier), avant);
+    QCOMPARE(racine.lire(noms::tampon), cinqjeux({10, 12}));
+    // The next drop starts afresh and leaves no scratch file.
+    QVERIFY(FichierDeTravail(chemin(noms::fichier)).retirer(chemin(noms::tampon), 12, [](int k) { return k != 2; }).ok());
+    QCOMPARE(racine.lire(noms::fichier), cinqjeux({10, 12}));
+    QVERIFY(!racine.existe(noms::tampon));
+}
+
+void TstTravail::prix_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("nb");
+    QTest::addColumn<float>("mult");
+    QTest::addColumn<bool>("dtlo");
+    QTest::addColumn<double>("attendu");
+    struct Ligne { int nb; double t, tt, q, qt, qi, qit; };
+    const Ligne table[] = {{3, 1, 6, 0, 0, 0, 0},          {4, 4, 24, 1.3, 31.2, 0, 0},
+                           {5, 10, 60, 6.5, 156, 2, 240},  {6, 20, 120, 19.5, 468, 12, 1440},
+                           {7, 35, 210, 45.5, 1092, 42, 5040}, {8, 56, 336, 91, 2184, 112, 13440}};
+    for (const Ligne &l : table) {
+        const auto ajoute = [&](const QString &type, bool dtlo, double v) {
+            if (places(type) <= l.nb)
+                QTest::addRow("%s %d%s", qPrintable(type), l.nb, dtlo ? " ordres" : "") << type << l.nb << 1.0f << dtlo << v;
+        };
+        ajoute(TypeDePari::tierce, false, l.t);
+        ajoute(TypeDePari::tierce, true, l.tt);
+        ajoute(TypeDePari::quarte, false, l.q);
+        ajoute(TypeDePari::quarte, true, l.qt);
+        ajoute(TypeDePari::quinte, false, l.qi);
+        ajoute(TypeDePari::quinte, true, l.qit);
+    }
+    QTest::newRow("quarté x3") << TypeDePari::quarte << 4 << 3.0f << false << 3.9;
+    QTest::newRow("quarté 4 x2 ordres") << TypeDePari::quarte << 4 << 2.0f << true << 62.4;
+    QTest::newRow("quinté 5 x20 ordres") << TypeDePari::quinte << 5 << 20.0f << true << 4800.0;
+    QTest::newRow("le plus cher") << TypeDePari::quinte << 8 << 20.0f << true << 268800.0;
+    QTest::newRow("type inconnu") << QStringLiteral("Tiercé") << 3 << 1.0f << false << 0.0;
+    QTest::newRow("type vide") << QString() << 8 << 20.0f << true << 0.0;
+}
+
+void TstTravail::prix()
+{
+    QFETCH(QString, type);
+    QFETCH(int, nb);
+    QFETCH(float, mult);
+    QFETCH(bool, dtlo);
+    QFETCH(double, attendu);
+    const auto p = static_cast<float>(travail::prix(type, qint16(nb), mult, dtlo));
+    QCOMPARE(qRound64(p * 100.0), qRound64(attendu * 100.0));
+}
+
+void TstTravail::binome_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("p");
+    QTest::addColumn<qint64>("attendu");
+    QTest::newRow("c(5,5)") << 5 << 5 << qint64(1);
+    QTest::newRow("c(8,0)") << 8 << 0 << qint64(1);
+    QTest::newRow("c(1,1)") << 1 << 1 << qint64(1);
+    QTest::newRow("c(6,3)") << 6 << 3 << qint64(20);
+    QTest::newRow("c(7,4)") << 7 << 4 << qint64(35);
+    QTest::newRow("c(8,5)") << 8 << 5 << qint64(56);
+    QTest::newRow("c(8,4)") << 8 << 4 << qint64(70);
+    // Outside its domain (a damaged record): no endless recursion, no combination.
+    QTest::newRow("c(0,1)") << 0 << 1 << qint64(0);
+    QTest::newRow("c(-3,2)") << -3 << 2 << qint64(0);
+    QTest::newRow("c(2,3)") << 2 << 3 << qint64(0);
+    QTest::newRow("c(4,-1)") << 4 << -1 << qint64(0);
+}
+
+void TstTravail::binome()
+{
+    QFETCH(int, n);
+    QFETCH(int, p);
+    QFETCH(qint64, attendu);
+    QCOMPARE(travail::c(qint16(n), qint16(p)), attendu);
+}
+
+void TstTravail::textenombre_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<float>("valeur");
+    QTest::addColumn<QString>("attendu");
+    const QLocale fr(QLocale::French, QLocale::France);
+    const QLocale c = QLocale::c();
+    QTest::newRow("268800") << fr << 268800.0f << "268800";
+    QTest::newRow("2") << fr << 2.0f << "2";
+    QTest::newRow("0") << fr << 0.0f << "0";
+    QTest::newRow("9999999") << fr << 9999999.0f << "9999999";
+    // Prices as the windows compute them: in double precision, kept in single.
+    const auto prixsimple = [](const QString &type, int nb, float mult, bool dtlo) {
+        return static_cast<float>(travail::prix(type, qint16(nb), mult, dtlo));
+    };
+    for (const auto &[nom, locale] : {std::pair{"fr", fr}, std::pair{"C", c}}) {
+        const auto sep = [&](const char *s) { return QString::fromLatin1(s).replace('.', locale == fr ? ',' : '.'); };
+        QTest::addRow("45.5 %s", nom) << locale << 45.5f << sep("45.5");
+        QTest::addRow("1.3 %s", nom) << locale << static_cast<float>(1.3) << sep("1.3");
+        QTest::addRow("quarté x3 %s", nom) << locale << prixsimple(TypeDePari::quarte, 4, 3, false) << sep("3.9");
+        QTest::addRow("quarté x2 ordres %s", nom) << locale << prixsimple(TypeDePari::quarte, 4, 2, true)
+                                                  << sep("62.4");
+        QTest::addRow("12345678 %s", nom) << locale << 12345678.0f << sep("1.234568E+07");
+        QTest::addRow("-2.5 %s", nom) << locale << -2.5f << sep("-2.5");
+        QTest::addRow("0.25 %s", nom) << locale << 0.25f << sep("0.25");
+    }
+}
+
+void TstTravail::textenombre()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(float, valeur);
+    QFETCH(QString, attendu);
+    QLocale::setDefault(locale);
+    QCOMPARE(travail::textenombre(valeur), attendu);
+    // Whole numbers of the integer types give all their digits, whatever the settings.
+    QCOMPARE(travail::textenombre(qint16(1)), QStringLiteral("1"));
+    QCOMPARE(travail::textenombre(112), QStringLiteral("112"));
+    QLocale::setDefault(QLocale::c());
+}
+
+void TstTravail::relirejeux()
+{
+    // The record of a quinté built by the summary of the constraint method.
+    const LectureJeux lus = lirejeux(essais::lignes({"\"quint\xE9\"", "1", "#FALSE#", "5", "2", "7", "11", "3", "15", "0", "0", "0",
+                                                     "\"quart\xE9\"", "3", "#FALSE#", "4", "6", "2", "9", "14", "0", "0", "0", "0"}));
+    QVERIFY(lus.intact());
+    QCOMPARE(lus.jeux.size(), 2);
+    QCOMPARE(lus.jeux[0], (Jeu{TypeDePari::quinte, 1, false, {5, 2, 7, 11, 3, 15, 0, 0, 0}}));
+    QCOMPARE(travail::prix(lus.jeux[0].typedejeu, lus.jeux[0].nb(), lus.jeux[0].mult, lus.jeux[0].dtlo), 2.0);
+    QCOMPARE(lus.jeux[1].nb(), 4);
+    QCOMPARE(lus.positions, (QList<int>{1, 2}));
+}
+
+void TstTravail::jeuxendommages_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QList<int>>("lisibles");   // record numbers read
+    QTest::addColumn<int>("ligne");             // line of the first damage
+    QTest::addColumn<bool>("utf8");
+    const QByteArray bon = essais::lignes({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    const auto jeu = [](std::initializer_list<const char *> l) { return essais::lignes(l); };
+    QTest::newRow("coupé à la fin") << bon + jeu({"\"quint\xE9\"", "1", "#FALSE#", "5", "1"}) << QList<int>{1} << 18 << false;
+    QTest::newRow("type inconnu")
+        << bon + jeu({"\"trio\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) + bon << QList<int>{1, 3} << 13 << false;
+    QTest::newRow("trop peu de chevaux")
+        << jeu({"\"quint\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) + bon << QList<int>{2} << 1 << false;
+    QTest::newRow("aucun cheval")
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "0", "0", "0", "0", "0", "0", "0", "0", "0"}) << QList<int>{} << 1 << false;
+    QTest::newRow("neuf chevaux")
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "9", "1", "2", "3", "4", "5", "6", "7", "8"}) << QList<int>{} << 1 << false;
+    QTest::newRow("valeur mal formée")
+        << bon + jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "x", "3", "0", "0", "0", "0", "0"}) + bon << QList<int>{1, 3} << 18 << false;
+    QTest::newRow("cheval 21")
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "21", "3", "0", "0", "0", "0", "0"}) << QList<int>{} << 1 << false;
+    QTest::newRow("mise 7")
+        << jeu({"\"tierc\xE9\"", "7", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) << QList<int>{} << 1 << false;
+    QTest::newRow("écrit en UTF-8")
+        << bon + jeu({"\"quint\xC3\xA9\"", "1", "#FALSE#", "5", "1", "2", "3", "4", "5", "0", "0", "0"}) << QList<int>{1} << 13 << true;
+}
+
+void TstTravail::jeuxendommages()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(QList<int>, lisibles);
+    QFETCH(int, ligne);
+    QFETCH(bool, utf8);
+    const LectureJeux lus = lirejeux(contenu);
+    QCOMPARE(lus.positions, lisibles);
+    QCOMPARE(lus.jeux.size(), lisibles.size());
+    QVERIFY(!lus.intact());
+    QCOMPARE(lus.dommages.first().ligne, ligne);
+    QCOMPARE(lus.utf8, utf8);
+    const QString message = lus.message(QStringLiteral("/racine/fichier.txt"));
+    QVERIFY(message.contains(QStringLiteral("/racine/fichier.txt")));
+    QVERIFY(message.contains(QStringLiteral("ligne %1").arg(ligne)));
+    QVERIFY(message.contains(QStringLiteral("n'a pas été modifié")));
+    QCOMPARE(message.contains(QStringLiteral("UTF-8")), utf8);
+}
+
+QTEST_GUILESS_MAIN(TstTravail)
 #include "tst_travail.moc"
