@@ -104,13 +104,13 @@ bool Fenetre::eventFilter(QObject *o, QEvent *e)
 {
     if (e->type() == QEvent::KeyPress && m_ouverte && o->isWidgetType()) {
         auto *w = static_cast<QWidget *>(o);
-        if (w->window() == this && clavier(static_cast<QKeyEvent *>(e)))
+        if (w->window() == this && clavier(w, static_cast<QKeyEvent *>(e)))
             return true;
     }
     return QWidget::eventFilter(o, e);
 }
 
-bool Fenetre::clavier(QKeyEvent *e)
+bool Fenetre::clavier(QWidget *cible, QKeyEvent *e)
 {
     const QString texte = e->text();
     if (!texte.isEmpty() && touche(texte))
@@ -120,8 +120,7 @@ bool Fenetre::clavier(QKeyEvent *e)
         return false;
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         // As on the desktop: Enter presses the focused button, else the default button.
-        if (auto *b = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
-            b && b->window() == this && b->isVisible() && b->isEnabled() && b->inherits("QPushButton")) {
+        if (auto *b = qobject_cast<QAbstractButton *>(cible); b && b->isVisible() && b->isEnabled() && b->inherits("QPushButton")) {
             b->click();
             return true;
         }

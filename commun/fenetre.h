@@ -51,7 +51,7 @@ protected:
 
 private:
     static void verifierfin();
-    bool clavier(QKeyEvent *e);
+    bool clavier(QWidget *cible, QKeyEvent *e);
 
     bool m_ouverte = false;
     QPointer<QAbstractButton> m_defaut;
