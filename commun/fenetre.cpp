@@ -48,6 +48,10 @@ void Fenetre::ouvrir()
         if (!m_ouverte)
             return;
         show();
+        raise();
+        activateWindow();
+        apresaffichage();
+        return;
     }
     raise();
     activateWindow();

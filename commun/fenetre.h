@@ -40,6 +40,7 @@ public:
 protected:
     virtual void chargement() {}     // the window's load
     virtual void dechargement() {}   // the window's unload
+    virtual void apresaffichage() {} // once the loaded window is on screen (its warnings)
     // A character typed anywhere in the window; true when the window used it.
     virtual bool touche(const QString &texte) { Q_UNUSED(texte); return false; }
 

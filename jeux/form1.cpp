@@ -121,6 +121,7 @@ void Form1::chargement()
     }
     if (probleme.isEmpty())
         probleme = lus.message(f.chemin());
+    m_avertissement = probleme;
 
     if (nbjeux == 0)
         Label1->setText(QStringLiteral(" aucun jeu enregisté"));
@@ -131,9 +132,12 @@ void Form1::chargement()
         Label1->setText(travail::textenombre(nbjeux) + QStringLiteral(" jeux enregistrés pour un montant total de ") +
                         travail::textenombre(montant) + unité());
     curseur::normal();
+}
 
-    if (!probleme.isEmpty())
-        dialogue::message(this, probleme, dialogue::Icone::attention);
+void Form1::apresaffichage()
+{
+    if (!m_avertissement.isEmpty())
+        dialogue::message(this, m_avertissement, dialogue::Icone::attention);
 }
 
 void Form1::effacer()

@@ -37,6 +37,7 @@ public:
 
 protected:
     void chargement() override;
+    void apresaffichage() override;
 
 private:
     void construiremenu();
@@ -45,6 +46,7 @@ private:
     QMenuBar *m_menu;
     FondTicket *m_fond;
     QLabel *Label1;
+    QString m_avertissement;   // what the load found wrong in the saved bets file
 };
 
 // The main window, created on first use.

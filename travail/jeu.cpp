@@ -155,7 +155,13 @@ QString LectureJeux::message(const QString &chemin) const
         texte += QStringLiteral("… et %1 autre(s) jeu(x) endommagé(s).\n").arg(dommages.size() - montres);
     if (utf8)
         texte += QStringLiteral("\nLe fichier semble enregistré en UTF-8 ; il doit l'être en Windows-1252 (Europe occidentale).\n");
-    texte += QStringLiteral("\nSeuls les %1 jeu(x) lisible(s) sont pris en compte. Le fichier n'a pas été modifié.").arg(jeux.size());
+    if (jeux.isEmpty())
+        texte += QStringLiteral("\nAucun jeu n'a pu être lu.");
+    else if (jeux.size() == 1)
+        texte += QStringLiteral("\nSeul le jeu lisible est pris en compte.");
+    else
+        texte += QStringLiteral("\nSeuls les %1 jeux lisibles sont pris en compte.").arg(jeux.size());
+    texte += QStringLiteral(" Le fichier n'a pas été modifié.");
     return texte;
 }
 
