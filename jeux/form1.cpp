@@ -1,5 +1,6 @@
 #include "jeux/form1.h"
 
+#include "apropos/frmabout.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
@@ -71,7 +72,7 @@ void Form1::construiremenu()
 
     QMenu *mnfichier = sousmenu(m_menu, QStringLiteral("mnfichier"), QStringLiteral("&Fichier"));
     action(mnfichier, QStringLiteral("mnparamimp"), QStringLiteral("&Parametre d'impression"), {}, [] {});
-    action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [] {});
+    action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [] { frmabout().ouvrir(); });
     action(mnfichier, QStringLiteral("effmn"), QStringLiteral("&Effacer tous les fichiers de calculs précédents"),
            QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { effacer(); });
 
