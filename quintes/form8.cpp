@@ -7,6 +7,7 @@
 #include "quintes/combinaison.h"
 #include "travail/fichierdetravail.h"
 
+#include <QFontDatabase>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
@@ -17,29 +18,31 @@ using travail::FichierDeTravail;
 Form8::Form8() : Fenetre(QStringLiteral("Form8"))
 {
     setWindowTitle(QStringLiteral("bilan methode 1"));
-    cliententwips(8400, 6360);
+    cliententwips(11550, 6360);
 
     Label1 = new QLabel(QStringLiteral("Label1"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    placer(Label1, 120, 120, 8160, 375);
+    placer(Label1, 120, 120, 11310, 375);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);   // 15504 lines laid out without measuring each
-    placer(List1, 120, 600, 8160, 4920);
+    // Fixed pitch, so that the five horses of every line stand in columns.
+    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    placer(List1, 120, 600, 11310, 4920);
 
     auto bouton = [this](const QString &nom, const QString &legende, int gauche, void (Form8::*commande)()) {
         auto *b = new QPushButton(legende, this);
         b->setObjectName(nom);
-        placer(b, gauche, 5640, 1980, 495);
+        placer(b, gauche, 5640, 2760, 495);
         connect(b, &QPushButton::clicked, this, commande);
         return b;
     };
     Command1 = bouton(QStringLiteral("Command1"), QStringLiteral("(s) Supprimer la selection"), 120, &Form8::supprimerselection);
-    Command4 = bouton(QStringLiteral("Command4"), QStringLiteral("(S) Supprimer tout"), 2180, &Form8::supprimertout);
-    Command2 = bouton(QStringLiteral("Command2"), QStringLiteral("(e) Enregistrer la selection"), 4240, &Form8::enregistrerselection);
-    Command3 = bouton(QStringLiteral("Command3"), QStringLiteral("(E) Enregistrer tout"), 6300, &Form8::enregistrertout);
+    Command4 = bouton(QStringLiteral("Command4"), QStringLiteral("(S) Supprimer tout"), 2970, &Form8::supprimertout);
+    Command2 = bouton(QStringLiteral("Command2"), QStringLiteral("(e) Enregistrer la selection"), 5820, &Form8::enregistrerselection);
+    Command3 = bouton(QStringLiteral("Command3"), QStringLiteral("(E) Enregistrer tout"), 8670, &Form8::enregistrertout);
 }
 
 void Form8::chargement()
