@@ -4,6 +4,8 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
+#include "quintes/form7.h"
+#include "quintes/form8.h"
 #include "travail/jeu.h"
 #include "travail/nombres.h"
 
@@ -83,8 +85,17 @@ void Form1::construiremenu()
 
     QMenu *qmcmn = sousmenu(m_menu, QStringLiteral("qmcmn"), QStringLiteral("Quinté&1 (méthode par contraintes)"));
     action(qmcmn, QStringLiteral("qsomn"), QStringLiteral("1> Sans ordre"), QKeySequence(Qt::Key_F1), [] {});
-    action(qmcmn, QStringLiteral("ordremn"), QStringLiteral("2>Gérer l'ordre"), QKeySequence(Qt::Key_F2), [] {});
-    action(qmcmn, QStringLiteral("bilanmn"), QStringLiteral("4> bilan"), QKeySequence(Qt::Key_F3), [] {});
+    action(qmcmn, QStringLiteral("ordremn"), QStringLiteral("2>Gérer l'ordre"), QKeySequence(Qt::Key_F2), [] {
+        // The load puts the pointer back; so does a window that was already open.
+        curseur::sablier();
+        fenetres::instance<Form7>().ouvrir();
+        curseur::normal();
+    });
+    action(qmcmn, QStringLiteral("bilanmn"), QStringLiteral("4> bilan"), QKeySequence(Qt::Key_F3), [] {
+        curseur::sablier();
+        fenetres::instance<Form8>().ouvrir();
+        curseur::normal();
+    });
 
     QMenu *qb3mn = sousmenu(m_menu, QStringLiteral("qb3mn"), QStringLiteral("Quinté&2 (méthode par base de 3)"));
     action(qb3mn, QStringLiteral("cdbmn"), QStringLiteral("1>Choix d'une base"), QKeySequence(Qt::Key_F4),

@@ -1,0 +1,161 @@
+#include "quintes/form8.h"
+
+#include "commun/curseur.h"
+#include "commun/dialogue.h"
+#include "jeux/form1.h"
+#include "quintes/bilan.h"
+#include "quintes/combinaison.h"
+#include "travail/fichierdetravail.h"
+
+#include <QFontDatabase>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using travail::FichierDeTravail;
+
+Form8::Form8() : Fenetre(QStringLiteral("Form8"))
+{
+    setWindowTitle(QStringLiteral("bilan methode 1"));
+    cliententwips(11550, 6360);
+
+    Label1 = new QLabel(QStringLiteral("Label1"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    placer(Label1, 120, 120, 11310, 375);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setUniformItemSizes(true);   // 15504 lines laid out without measuring each
+    // Fixed pitch, so that the five horses of every line stand in columns.
+    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    placer(List1, 120, 600, 11310, 4920);
+
+    auto bouton = [this](const QString &nom, const QString &legende, int gauche, void (Form8::*commande)()) {
+        auto *b = new QPushButton(legende, this);
+        b->setObjectName(nom);
+        placer(b, gauche, 5640, 2760, 495);
+        connect(b, &QPushButton::clicked, this, commande);
+        return b;
+    };
+    Command1 = bouton(QStringLiteral("Command1"), QStringLiteral("(s) Supprimer la selection"), 120, &Form8::supprimerselection);
+    Command4 = bouton(QStringLiteral("Command4"), QStringLiteral("(S) Supprimer tout"), 2970, &Form8::supprimertout);
+    Command2 = bouton(QStringLiteral("Command2"), QStringLiteral("(e) Enregistrer la selection"), 5820, &Form8::enregistrerselection);
+    Command3 = bouton(QStringLiteral("Command3"), QStringLiteral("(E) Enregistrer tout"), 8670, &Form8::enregistrertout);
+}
+
+void Form8::chargement()
+{
+    QString probleme;
+    const FichierDeTravail quinteo(form1().quinteo());
+    QByteArray contenu;
+    if (travail::Resultat r = quinteo.assurerexistence(); !r.ok())
+        probleme = r.erreur;
+    curseur::sablier();
+    if (travail::Resultat r = quinteo.lire(contenu); !r.ok() && probleme.isEmpty())
+        probleme = r.erreur;
+    const quintes::LectureCombinaisons lus = quintes::lirecombinaisons(contenu);
+    if (probleme.isEmpty())
+        probleme = lus.message(quinteo.chemin());
+
+    List1->setUpdatesEnabled(false);
+    List1->clear();
+    List1->addItems(quintes::lignesbilan(lus.combinaisons));
+    List1->setUpdatesEnabled(true);
+    Label1->setText(quintes::textecompte(List1->count()));
+    curseur::normal();
+
+    if (!probleme.isEmpty())
+        dialogue::message(this, probleme, dialogue::Icone::attention);
+}
+
+void Form8::dechargement()
+{
+    List1->clear();
+}
+
+bool Form8::touche(const QString &texte)
+{
+    if (texte == QLatin1String("s"))
+        supprimerselection();
+    else if (texte == QLatin1String("S"))
+        supprimertout();
+    else if (texte == QLatin1String("e"))
+        enregistrerselection();
+    else if (texte == QLatin1String("E"))
+        enregistrertout();
+    else
+        return false;
+    return true;
+}
+
+int Form8::selection() const
+{
+    const QModelIndexList choisies = List1->selectionModel()->selectedIndexes();
+    return choisies.isEmpty() ? 0 : choisies.first().row() + 1;
+}
+
+bool Form8::enregistre(int selec)
+{
+    const travail::Resultat r = quintes::enregistre(selec, form1().quinteo(), form1().fichier());
+    if (!r.ok())
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    return r.ok();
+}
+
+void Form8::supprimerselection()
+{
+    const int k = selection();
+    if (k == 0) {
+        dialogue::bip();
+        return;
+    }
+    // Every other record is copied as it stands, an unreadable end included.
+    const travail::Resultat r =
+        FichierDeTravail(form1().quinteo()).retirer(form1().tampon(), 5, [k](int j) { return j != k; });
+    if (!r.ok()) {
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        return;
+    }
+    recharger();
+}
+
+void Form8::supprimertout()
+{
+    if (travail::Resultat r = FichierDeTravail(form1().quinteo()).reecrire({}); !r.ok()) {
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        return;
+    }
+    fermer();
+}
+
+void Form8::enregistrerselection()
+{
+    const int k = selection();
+    if (k < 1) {
+        dialogue::bip();
+        return;
+    }
+    const bool ok = enregistre(k);
+    if (ok)
+        form1().recharger();
+    ouvrir();   // back in front of the main window
+}
+
+void Form8::enregistrertout()
+{
+    curseur::sablier();
+    int enregistres = 0;
+    const travail::Resultat r = quintes::enregistretout(List1->count(), form1().quinteo(), form1().fichier(), &enregistres);
+    if (!r.ok()) {
+        curseur::normal();
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        // Nothing saved: the window stays, so the user can try again.
+        if (enregistres == 0)
+            return;
+    }
+    fermer();
+    form1().recharger();
+    curseur::normal();
+}
