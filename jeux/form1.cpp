@@ -3,6 +3,8 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
+#include "jeux/form3.h"
+#include "jeux/form4.h"
 #include "travail/jeu.h"
 #include "travail/nombres.h"
 
@@ -76,9 +78,16 @@ void Form1::construiremenu()
            QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { effacer(); });
 
     QMenu *jeuxmn = sousmenu(m_menu, QStringLiteral("jeuxmn"), QStringLiteral("&Jeux"));
-    action(jeuxmn, QStringLiteral("saisrmn"), QStringLiteral("Saisir un jeu"), QKeySequence(Qt::CTRL | Qt::Key_S), [] {});
+    action(jeuxmn, QStringLiteral("saisrmn"), QStringLiteral("Saisir un jeu"), QKeySequence(Qt::CTRL | Qt::Key_S), [] {
+        form4().fermer();
+        form3().ouvrir();
+    });
     action(jeuxmn, QStringLiteral("voirmn"), QStringLiteral("Voir les jeux enregistrés"), QKeySequence(Qt::CTRL | Qt::Key_V),
-           [] {});
+           [] {
+               curseur::sablier();
+               form3().fermer();
+               form4().ouvrir();
+           });
 
     QMenu *qmcmn = sousmenu(m_menu, QStringLiteral("qmcmn"), QStringLiteral("Quinté&1 (méthode par contraintes)"));
     action(qmcmn, QStringLiteral("qsomn"), QStringLiteral("1> Sans ordre"), QKeySequence(Qt::Key_F1), [] {});
