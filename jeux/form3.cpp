@@ -42,7 +42,14 @@ Form3::Form3() : Fenetre(QStringLiteral("Form3"))
 {
     setWindowTitle(QStringLiteral("saisir un jeu"));
 
-    QFont grand = font();
+    // The positions are laid out for a narrow 8-point face, as the captions were written for.
+    QFont police;
+    police.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                        QStringLiteral("Helvetica")});
+    police.setStyleHint(QFont::SansSerif);
+    police.setPointSize(8);
+    setFont(police);
+    QFont grand = police;
     grand.setPointSize(grand.pointSize() + 4);
     grand.setBold(true);
 
@@ -65,16 +72,16 @@ Form3::Form3() : Fenetre(QStringLiteral("Form3"))
 
     // The middle row: repeated pick, save, abandon, print; the warning spans the row.
     Label3 = etiquette(this, QStringLiteral("Label3"), QStringLiteral("         numéro déjà selectionné"));
-    placer(Label3, 120, 840, 2640, 495);
+    placer(Label3, 120, 840, 2880, 495);
     Command9 = bouton(this, QStringLiteral("Command9"), QStringLiteral("(s) Sauvegarder"),
                       QStringLiteral("enregistre le jeu saisi"));
-    placer(Command9, 2820, 840, 1620, 495);
+    placer(Command9, 3060, 840, 1560, 495);
     Command10 = bouton(this, QStringLiteral("Command10"), QStringLiteral("(a) Abandonner"),
                        QStringLiteral("abandonne la saisie en cours"));
-    placer(Command10, 4500, 840, 1620, 495);
+    placer(Command10, 4680, 840, 1560, 495);
     Command4 = bouton(this, QStringLiteral("Command4"), QStringLiteral("         (i)          Imprimer"),
                       QStringLiteral("imprime sur ticket PMU la saisie en cours"));
-    placer(Command4, 6180, 840, 2220, 495);
+    placer(Command4, 6300, 840, 2100, 495);
     Label1 = etiquette(this, QStringLiteral("Label1"),
                        QStringLiteral("Jeu incomplet, nombre de chevaux selectionnés insuffisant pour ce type de paris"));
     Label1->setStyleSheet(QStringLiteral("color: red;"));

@@ -62,7 +62,14 @@ Form4::Form4() : Fenetre(QStringLiteral("Form4"))
     List1->setUniformItemSizes(true);
     placer(List1, 240, 240, 9255, 1815);
 
-    QFont grand = font();
+    // The positions are laid out for a narrow 8-point face, as the captions were written for.
+    QFont police;
+    police.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                        QStringLiteral("Helvetica")});
+    police.setStyleHint(QFont::SansSerif);
+    police.setPointSize(8);
+    setFont(police);
+    QFont grand = police;
     grand.setPointSize(grand.pointSize() + 4);
     grand.setBold(true);
     Label1 = new QLabel(QStringLiteral("Label1"), this);
@@ -126,6 +133,9 @@ void Form4::chargement()
     Label2->setText(travail::textenombre(n) +
                     (n < 2 ? QStringLiteral(" jeu enregistré  ") : QStringLiteral(" jeux enregistrés  ")));
     nbjeux = n;
+    // The list would mark its first line on taking the focus, which looks like a choice
+    // although none was made: the focus starts on the first command instead.
+    Command6->setFocus();
     curseur::normal();
 
     if (lu && !lus.intact())
