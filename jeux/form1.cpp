@@ -3,6 +3,7 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
+#include "ticket/form2.h"
 #include "travail/jeu.h"
 #include "travail/nombres.h"
 
@@ -70,7 +71,8 @@ void Form1::construiremenu()
     };
 
     QMenu *mnfichier = sousmenu(m_menu, QStringLiteral("mnfichier"), QStringLiteral("&Fichier"));
-    action(mnfichier, QStringLiteral("mnparamimp"), QStringLiteral("&Parametre d'impression"), {}, [] {});
+    action(mnfichier, QStringLiteral("mnparamimp"), QStringLiteral("&Parametre d'impression"), {},
+           [] { form2().ouvrir(); });
     action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [] {});
     action(mnfichier, QStringLiteral("effmn"), QStringLiteral("&Effacer tous les fichiers de calculs précédents"),
            QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { effacer(); });
