@@ -5,6 +5,7 @@
 #include "jeux/fondticket.h"
 #include "jeux/form3.h"
 #include "jeux/form4.h"
+#include "ticket/form2.h"
 #include "travail/jeu.h"
 #include "travail/nombres.h"
 
@@ -72,13 +73,19 @@ void Form1::construiremenu()
     };
 
     QMenu *mnfichier = sousmenu(m_menu, QStringLiteral("mnfichier"), QStringLiteral("&Fichier"));
-    action(mnfichier, QStringLiteral("mnparamimp"), QStringLiteral("&Parametre d'impression"), {}, [] {});
+    action(mnfichier, QStringLiteral("mnparamimp"), QStringLiteral("&Parametre d'impression"), {},
+           [] {
+               form3().fermer();
+               form4().fermer();
+               form2().ouvrir();
+           });
     action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [] {});
     action(mnfichier, QStringLiteral("effmn"), QStringLiteral("&Effacer tous les fichiers de calculs précédents"),
            QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { effacer(); });
 
     QMenu *jeuxmn = sousmenu(m_menu, QStringLiteral("jeuxmn"), QStringLiteral("&Jeux"));
     action(jeuxmn, QStringLiteral("saisrmn"), QStringLiteral("Saisir un jeu"), QKeySequence(Qt::CTRL | Qt::Key_S), [] {
+        form2().fermer();
         form4().fermer();
         form3().ouvrir();
     });
@@ -86,6 +93,7 @@ void Form1::construiremenu()
            [] {
                curseur::sablier();
                form3().fermer();
+               form2().fermer();
                form4().ouvrir();
            });
 
