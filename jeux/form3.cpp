@@ -2,6 +2,7 @@
 
 #include "commun/dialogue.h"
 #include "jeux/form1.h"
+#include "ticket/form2.h"
 #include "travail/nombres.h"
 
 #include <QButtonGroup>
@@ -329,4 +330,10 @@ void Form3::imprimer()
     Label3->hide();
     if (!complet)
         return;
+    // The ticket gets the horses still picked; slots freed by "Efface dernier" go as 0.
+    std::array<float, 9> j{};
+    j[0] = nb;
+    for (int i = 1; i <= nb; ++i)
+        j[i] = chevaux[i];
+    form2().imprime(typedejeu, mult, j, dtlo);
 }

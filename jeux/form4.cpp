@@ -5,6 +5,7 @@
 #include "jeux/form1.h"
 #include "jeux/form3.h"
 #include "jeux/lignejeu.h"
+#include "ticket/form2.h"
 #include "ticket/surface.h"
 #include "travail/fichierdetravail.h"
 #include "travail/nombres.h"
@@ -250,14 +251,45 @@ void Form4::imprimerchoisi()
         impr(m_positions[jeuchoisi - 1]);
 }
 
-bool Form4::impr(int selec)
+namespace {
+
+bool imprimejeu(const travail::Jeu &jeu)
 {
-    Q_UNUSED(selec);
-    return false;
+    std::array<float, 9> j{};
+    for (int i = 0; i < 9; ++i)
+        j[i] = jeu.chevaux[i];
+    return form2().imprime(jeu.typedejeu, jeu.mult, j, jeu.dtlo);
 }
 
+} // namespace
+
+bool Form4::impr(int selec)
+{
+    travail::LectureJeux lus;
+    if (!relire(this, lus))
+        return false;
+    const qsizetype ici = lus.positions.indexOf(selec);
+    if (ici < 0) {
+        dialogue::message(this,
+                          QStringLiteral("Le jeu n° %1 n'est plus lisible dans le fichier des jeux enregistrés : "
+                                         "rien n'a été imprimé.").arg(selec),
+                          dialogue::Icone::attention);
+        return false;
+    }
+    return imprimejeu(lus.jeux[ici]);
+}
+
+// One ticket per listed bet, in file order; the first failure stops the rest, so that
+// the printer does not go on with a ticket missing.
 void Form4::imprimertout()
 {
+    travail::LectureJeux lus;
+    if (!relire(this, lus))
+        return;
+    const qsizetype n = std::min<qsizetype>(nbjeux, lus.jeux.size());
+    for (qsizetype i = 0; i < n; ++i)
+        if (!imprimejeu(lus.jeux[i]))
+            return;
 }
 
 void Form4::texte()

@@ -410,6 +410,58 @@ private slots:
         QCOMPARE(racine->lire(travail::noms::fichier), enregistrement(type, float(mult), ordres, n));
     }
 
+    // The ticket carries the horses still picked, and nothing is saved.
+    void imprimer_data()
+    {
+        QTest::addColumn<bool>("clavier");
+        QTest::newRow("bouton") << false;
+        QTest::newRow("i") << true;
+    }
+    void imprimer()
+    {
+        QFETCH(bool, clavier);
+        essais::Imprimante imprimante;
+        chevaux({1, 2, 3, 4, 5});
+        clic(u"Command6"_s);
+        clic(u"Command2"_s);
+        clic(u"Check1"_s);
+        if (clavier)
+            frappe(u"Command5(1)"_s, Qt::Key_I, u'i');
+        else
+            clic(u"Command4"_s);
+        const auto documents = imprimante.enregistreuse.documents();
+        QCOMPARE(documents.size(), 1);
+        QList<QPointF> marques;
+        for (const impression::Operation &op : documents[0])
+            marques << op.position;
+        // quarté, 1x, all orders, then horses 1 to 4 in rows 1 to 4.
+        QCOMPARE(marques, (QList<QPointF>{{2618.25, 2175}, {908.25, 3261}, {908.25, 3623}, {4770, 1089}, {5055, 1451},
+                                          {5340, 1813}, {5625, 2175}}));
+        QVERIFY(form3().estouverte());
+        QVERIFY(racine->lire(travail::noms::fichier).isEmpty());
+        QCOMPARE(cases(), montres({1, 2, 3, 4}));
+
+        // Incomplete: "i" prints nothing.
+        clic(u"Command6"_s);
+        frappe(u"Check1"_s, Qt::Key_I, u'i');
+        QCOMPARE(imprimante.enregistreuse.documents().size(), 1);
+        QVERIFY(repondeur->questions.isEmpty());
+    }
+
+    void impressionrefusee()
+    {
+        essais::Imprimante imprimante;
+        imprimante.enregistreuse.refus = u"Plus de papier."_s;
+        clic(u"Command1"_s);
+        chevaux({3, 7, 12});
+        clic(u"Command4"_s);
+        QCOMPARE(repondeur->questions.size(), 1);
+        QVERIFY(repondeur->questions[0].texte.contains(u"Plus de papier."_s));
+        QVERIFY(imprimante.enregistreuse.documents().isEmpty());
+        QVERIFY(form3().estouverte());
+        QCOMPARE(cases(), montres({3, 7, 12}));
+    }
+
     // A file that cannot be written: the user is told, the bet stays on screen.
     void sauvegardeimpossible()
     {

@@ -6,6 +6,7 @@
 #include "jeux/form3.h"
 #include "jeux/form4.h"
 #include "jeux/lignejeu.h"
+#include "ticket/form2.h"
 #include "travail/jeu.h"
 
 #include <QAction>
@@ -91,6 +92,24 @@ void frappe(char touche)
     QWidget *w = liste();
     w->setFocus();
     QTest::keyClick(w, touche);
+}
+
+// What a ticket says: the horses, read back from the columns of their marks, row by row.
+QList<int> chevauximprimes(const QList<impression::Operation> &ticket)
+{
+    QList<int> r;
+    for (const impression::Operation &op : ticket)
+        if (op.position.x() >= 4770)
+            r << qRound((op.position.x() - 4485) / 285);
+    return r;
+}
+
+QList<int> chevaux(const Jeu &j)
+{
+    QList<int> r;
+    for (int i = 1; i <= j.nb(); ++i)
+        r << j.chevaux[i];
+    return r;
 }
 
 QString resume() { return form1().findChild<QLabel *>(u"Label1"_s)->text(); }
@@ -309,6 +328,71 @@ private slots:
         QCOMPARE(resume(), u"5 jeux enregistrés pour un montant total de 1341,4 €"_s);
     }
 
+    void imprimerchoisi_data()
+    {
+        QTest::addColumn<bool>("clavier");
+        QTest::newRow("bouton") << false;
+        QTest::newRow("i") << true;
+    }
+    void imprimerchoisi()
+    {
+        QFETCH(bool, clavier);
+        ouvrir(fichier(cinq));
+        choisir(4);
+        if (clavier)
+            frappe('i');
+        else
+            clic(u"Command2"_s);
+        const auto tickets = imprimante->enregistreuse.documents();
+        QCOMPARE(tickets.size(), 1);
+        // quarté x10 in all orders: type, multiplier, all-orders box, four horses.
+        QCOMPARE(tickets[0].size(), 7);
+        QCOMPARE(tickets[0][0].position, QPointF(2618.25, 2175));
+        QCOMPARE(tickets[0][1].position, QPointF(2333.25, 3261));
+        QCOMPARE(tickets[0][2].position, QPointF(908.25, 3623));
+        QCOMPARE(chevauximprimes(tickets[0]), chevaux(cinq[3]));
+        QVERIFY(form4().estouverte());
+        QCOMPARE(racine->lire(travail::noms::fichier), fichier(cinq));
+    }
+
+    void imprimertout_data()
+    {
+        QTest::addColumn<QList<Jeu>>("jeux");
+        QTest::addColumn<bool>("clavier");
+        QTest::newRow("aucun") << QList<Jeu>{} << false;
+        QTest::newRow("un") << QList<Jeu>{cinq[2]} << true;
+        QTest::newRow("cinq, bouton") << cinq << false;
+        QTest::newRow("cinq, I") << cinq << true;
+    }
+    void imprimertout()
+    {
+        QFETCH(QList<Jeu>, jeux);
+        QFETCH(bool, clavier);
+        ouvrir(fichier(jeux));
+        if (clavier)
+            frappe('I');
+        else
+            clic(u"Command3"_s);
+        const auto tickets = imprimante->enregistreuse.documents();
+        QCOMPARE(tickets.size(), jeux.size());
+        for (int i = 0; i < jeux.size(); ++i)
+            QCOMPARE(chevauximprimes(tickets[i]), chevaux(jeux[i]));
+        QCOMPARE(repondeur->bips, 0);
+        QVERIFY(repondeur->questions.isEmpty());
+        QVERIFY(form4().estouverte());
+    }
+
+    // A refused ticket is told once, and the following ones are not attempted.
+    void imprimertoutrefuse()
+    {
+        ouvrir(fichier(cinq));
+        imprimante->enregistreuse.refus = u"Plus de papier."_s;
+        clic(u"Command3"_s);
+        QCOMPARE(repondeur->questions.size(), 1);
+        QVERIFY(repondeur->questions[0].texte.contains(u"Plus de papier."_s));
+        QVERIFY(imprimante->enregistreuse.documents().isEmpty());
+    }
+
     // The text listing: header, one line per bet, total, footer, in one document.
     void listing_data()
     {
@@ -375,8 +459,18 @@ private slots:
         clic(u"Command1"_s);
         QCOMPARE(racine->lire(travail::noms::fichier), fichier({cinq[0]}) + abime + fichier({cinq[2]}));
 
-        // Reopened, the last line is still the last record.
+        // Printed, the last line is the last bet of the file, and so are all of them.
         form4().ouvrir();
+        choisir(2);
+        frappe('i');
+        frappe('I');
+        const auto tickets = imprimante->enregistreuse.documents();
+        QCOMPARE(tickets.size(), 3);
+        QCOMPARE(chevauximprimes(tickets[0]), chevaux(cinq[2]));
+        QCOMPARE(chevauximprimes(tickets[1]), chevaux(cinq[0]));
+        QCOMPARE(chevauximprimes(tickets[2]), chevaux(cinq[2]));
+
+        // The last line is still the last record.
         QCOMPARE(lignes(), (QStringList{jeux::lignejeu(cinq[0]), jeux::lignejeu(cinq[2])}));
         choisir(2);
         frappe('m');
@@ -421,6 +515,22 @@ private slots:
         QVERIFY(form4().estouverte());
         QVERIFY(!form3().estouverte());
         QVERIFY(!curseur::ensablier());
+
+        // The calibration window closes both, and both close it.
+        QAction *parametres = form1().findChild<QAction *>(u"mnparamimp"_s);
+        QVERIFY(parametres);
+        saisir->trigger();
+        parametres->trigger();
+        QVERIFY(form2().estouverte());
+        QVERIFY(!form3().estouverte());
+        voir->trigger();
+        QVERIFY(!form2().estouverte());
+        parametres->trigger();
+        QVERIFY(!form4().estouverte());
+        saisir->trigger();
+        QVERIFY(!form2().estouverte());
+        QVERIFY(form3().estouverte());
+        QVERIFY(form1().estouverte());
     }
 };
 
