@@ -33,8 +33,9 @@ QPushButton *bouton(QWidget *parent, const QString &nom, const QString &texte, c
     return b;
 }
 
-// Reads the saved bets file as it is now; a failure is told to the user.
-bool relire(QWidget *parent, travail::LectureJeux &lus)
+// Reads the saved bets file as it is now. A failure is told to the user, or left in
+// `erreur` when the caller tells it later.
+bool relire(QWidget *parent, travail::LectureJeux &lus, QString *erreur = nullptr)
 {
     const FichierDeTravail f(form1().fichier());
     QByteArray contenu;
@@ -42,7 +43,10 @@ bool relire(QWidget *parent, travail::LectureJeux &lus)
     if (r.ok())
         r = f.lire(contenu);
     if (!r.ok()) {
-        dialogue::message(parent, r.erreur, dialogue::Icone::critique);
+        if (erreur)
+            *erreur = r.erreur;
+        else
+            dialogue::message(parent, r.erreur, dialogue::Icone::critique);
         return false;
     }
     lus = travail::lirejeux(contenu);
@@ -119,7 +123,8 @@ void Form4::chargement()
     curseur::sablier();
     choisi = false;
     travail::LectureJeux lus;
-    const bool lu = relire(this, lus);
+    QString erreur;
+    const bool lu = relire(this, lus, &erreur);
     m_jeux = lus.jeux;
     m_positions = lus.positions;
     const jeux::Liste liste = jeux::lignesjeux(m_jeux);
@@ -139,7 +144,9 @@ void Form4::chargement()
     Command6->setFocus();
     curseur::normal();
 
-    if (lu && !lus.intact())
+    if (!lu)
+        dialogue::message(this, erreur, dialogue::Icone::critique);
+    else if (!lus.intact())
         dialogue::message(this, lus.message(form1().fichier()), dialogue::Icone::attention);
 }
 
@@ -236,7 +243,9 @@ void Form4::modifier()
     }
     if (!retirerchoisi())
         return;
+    // The replay starts from the entry window's defaults, as a fresh load gives them.
     Form3 &saisie = form3();
+    saisie.fermer();
     saisie.ouvrir();
     saisie.rejouer(jeuretire.typedejeu, jeuretire.mult, jeuretire.dtlo, jeuretire.chevaux);
 }

@@ -193,6 +193,19 @@ private slots:
         QCOMPARE(controle<QLabel>(form4(), u"Label2"_s)->text(), u"0 jeu enregistré  "_s);
     }
 
+    // A saved bets file that cannot be read: an empty list and one message, nothing else.
+    void fichierillisible()
+    {
+        QVERIFY(QDir(racine->chemin("")).mkdir(QString::fromLatin1(travail::noms::fichier)));
+        form4().ouvrir();
+        QVERIFY(form4().estouverte());
+        QCOMPARE(liste()->count(), 0);
+        QCOMPARE(repondeur->questions.size(), 1);
+        QCOMPARE(repondeur->questions[0].icone, dialogue::Icone::critique);
+        QVERIFY(!curseur::ensablier());
+        QVERIFY(QFileInfo(racine->chemin(travail::noms::fichier)).isDir());
+    }
+
     // Without a chosen line, delete, modify and print only beep, by button or by key.
     void sanschoix_data()
     {
