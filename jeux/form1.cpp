@@ -122,7 +122,9 @@ void Form1::chargement()
 {
     curseur::sablier();
     qint16 nbjeux = 0;
-    float montant = 0;
+    // Summed in double and shown in single precision: a running single-precision sum
+    // drifts (150 quartés at 1,3 would make 195,0003).
+    double montant = 0;
 
     FichierDeTravail f(fichier());
     QString probleme;
@@ -133,7 +135,7 @@ void Form1::chargement()
         probleme = r.erreur;
     const travail::LectureJeux lus = travail::lirejeux(contenu);
     for (const travail::Jeu &j : lus.jeux) {
-        montant = static_cast<float>(montant + travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo));
+        montant += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
         ++nbjeux;
     }
     if (probleme.isEmpty())
@@ -143,10 +145,10 @@ void Form1::chargement()
         Label1->setText(QStringLiteral(" aucun jeu enregisté"));
     else if (nbjeux == 1)
         Label1->setText(travail::textenombre(1) + QStringLiteral(" jeu enregistré d'un montant de ") +
-                        travail::textenombre(montant) + unité());
+                        travail::textenombre(static_cast<float>(montant)) + unité());
     else
         Label1->setText(travail::textenombre(nbjeux) + QStringLiteral(" jeux enregistrés pour un montant total de ") +
-                        travail::textenombre(montant) + unité());
+                        travail::textenombre(static_cast<float>(montant)) + unité());
     curseur::normal();
 
     if (!probleme.isEmpty())

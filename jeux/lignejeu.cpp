@@ -44,11 +44,13 @@ Liste lignesjeux(const QList<travail::Jeu> &jeux)
 {
     Liste r;
     r.lignes.reserve(jeux.size());
+    double total = 0;
     for (const travail::Jeu &j : jeux) {
-        const float p = prixsimple(j);
-        r.total = static_cast<float>(r.total + p);
-        r.lignes.append(lignejeu(j, p));
+        const double p = travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
+        total += p;
+        r.lignes.append(lignejeu(j, static_cast<float>(p)));
     }
+    r.total = static_cast<float>(total);
     return r;
 }
 

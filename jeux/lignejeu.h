@@ -21,8 +21,9 @@ float prixsimple(const travail::Jeu &jeu);
 QString lignejeu(const travail::Jeu &jeu, float prix);
 inline QString lignejeu(const travail::Jeu &jeu) { return lignejeu(jeu, prixsimple(jeu)); }
 
-// The lines of the saved bets, in file order, with their total in single precision
-// (each addition rounded, as the main window's summary does).
+// The lines of the saved bets, in file order, with their total. The total is summed in
+// double and kept in single precision once, as the main window's summary does, so
+// that it does not drift with the number of bets.
 struct Liste
 {
     QStringList lignes;

@@ -184,6 +184,18 @@ private slots:
         QVERIFY(repondeur->questions.isEmpty());
     }
 
+    // Many bets at 1,3: the totals are the exact sums, in every window.
+    void totaux()
+    {
+        ouvrir(fichier(QList<Jeu>(150, jeu(u"quarté"_s, 1, false, {1, 2, 3, 4}))));
+        QCOMPARE(controle<QLabel>(form4(), u"Label1"_s)->text(), u"195  €"_s);
+        QCOMPARE(resume(), u"150 jeux enregistrés pour un montant total de 195 €"_s);
+        frappe('t');
+        const auto documents = imprimante->enregistreuse.documents();
+        QCOMPARE(documents.size(), 1);
+        QCOMPARE(documents[0][documents[0].size() - 2].texte, u"total des jeux: 195 €"_s);
+    }
+
     void fichiermanquant()
     {
         form4().ouvrir();
