@@ -121,7 +121,7 @@ qint64 Form1::c(qint16 n, qint16 p) const
 void Form1::chargement()
 {
     curseur::sablier();
-    qint16 nbjeux = 0;
+    int nbjeux = 0;   // the constraint method alone can add 15 504 bets at a time
     // Summed in double and shown in single precision: a running single-precision sum
     // drifts (150 quartés at 1,3 would make 195,0003).
     double montant = 0;

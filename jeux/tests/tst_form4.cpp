@@ -196,6 +196,18 @@ private slots:
         QCOMPARE(documents[0][documents[0].size() - 2].texte, u"total des jeux: 195 €"_s);
     }
 
+    // More bets than a 16-bit count holds.
+    void milliersdejeux()
+    {
+        ouvrir(fichier(QList<Jeu>(33000, jeu(u"quinté"_s, 1, false, {1, 2, 3, 4, 5}))));
+        QCOMPARE(controle<QLabel>(form4(), u"Label2"_s)->text(), u"33000 jeux enregistrés  "_s);
+        QCOMPARE(controle<QLabel>(form4(), u"Label1"_s)->text(), u"66000  €"_s);
+        QCOMPARE(resume(), u"33000 jeux enregistrés pour un montant total de 66000 €"_s);
+        choisir(33000);
+        clic(u"Command1"_s);
+        QCOMPARE(resume(), u"32999 jeux enregistrés pour un montant total de 65998 €"_s);
+    }
+
     void fichiermanquant()
     {
         form4().ouvrir();
