@@ -2,6 +2,7 @@
 
 #include "commun/fenetre.h"
 #include "jeux/form1.h"
+#include "ticket/imprimanteqt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -19,9 +20,14 @@ int main(int argc, char *argv[])
     if (qt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qt);
 
+    // Tickets and listings go to the system's default printer.
+    impression::ImprimanteQt imprimante;
+    impression::installer(&imprimante);
+
     Fenetre::quitterapresderniere = true;
     form1().ouvrir();
     const int code = QApplication::exec();
     fenetres::detruiretout();
+    impression::installer(nullptr);
     return code;
 }

@@ -4,8 +4,11 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
+#include "jeux/form3.h"
+#include "jeux/form4.h"
 #include "quintes/form7.h"
 #include "quintes/form8.h"
+#include "ticket/form2.h"
 #include "travail/jeu.h"
 #include "travail/nombres.h"
 
@@ -73,15 +76,29 @@ void Form1::construiremenu()
     };
 
     QMenu *mnfichier = sousmenu(m_menu, QStringLiteral("mnfichier"), QStringLiteral("&Fichier"));
-    action(mnfichier, QStringLiteral("mnparamimp"), QStringLiteral("&Parametre d'impression"), {}, [] {});
+    action(mnfichier, QStringLiteral("mnparamimp"), QStringLiteral("&Parametre d'impression"), {},
+           [] {
+               form3().fermer();
+               form4().fermer();
+               form2().ouvrir();
+           });
     action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [] { frmabout().ouvrir(); });
     action(mnfichier, QStringLiteral("effmn"), QStringLiteral("&Effacer tous les fichiers de calculs précédents"),
            QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { effacer(); });
 
     QMenu *jeuxmn = sousmenu(m_menu, QStringLiteral("jeuxmn"), QStringLiteral("&Jeux"));
-    action(jeuxmn, QStringLiteral("saisrmn"), QStringLiteral("Saisir un jeu"), QKeySequence(Qt::CTRL | Qt::Key_S), [] {});
+    action(jeuxmn, QStringLiteral("saisrmn"), QStringLiteral("Saisir un jeu"), QKeySequence(Qt::CTRL | Qt::Key_S), [] {
+        form2().fermer();
+        form4().fermer();
+        form3().ouvrir();
+    });
     action(jeuxmn, QStringLiteral("voirmn"), QStringLiteral("Voir les jeux enregistrés"), QKeySequence(Qt::CTRL | Qt::Key_V),
-           [] {});
+           [] {
+               curseur::sablier();
+               form3().fermer();
+               form2().fermer();
+               form4().ouvrir();
+           });
 
     QMenu *qmcmn = sousmenu(m_menu, QStringLiteral("qmcmn"), QStringLiteral("Quinté&1 (méthode par contraintes)"));
     action(qmcmn, QStringLiteral("qsomn"), QStringLiteral("1> Sans ordre"), QKeySequence(Qt::Key_F1), [] {});
@@ -116,8 +133,10 @@ qint64 Form1::c(qint16 n, qint16 p) const
 void Form1::chargement()
 {
     curseur::sablier();
-    qint16 nbjeux = 0;
-    float montant = 0;
+    int nbjeux = 0;   // the constraint method alone can add 15 504 bets at a time
+    // Summed in double and shown in single precision: a running single-precision sum
+    // drifts (150 quartés at 1,3 would make 195,0003).
+    double montant = 0;
 
     FichierDeTravail f(fichier());
     QString probleme;
@@ -128,7 +147,7 @@ void Form1::chargement()
         probleme = r.erreur;
     const travail::LectureJeux lus = travail::lirejeux(contenu);
     for (const travail::Jeu &j : lus.jeux) {
-        montant = static_cast<float>(montant + travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo));
+        montant += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
         ++nbjeux;
     }
     if (probleme.isEmpty())
@@ -139,10 +158,10 @@ void Form1::chargement()
         Label1->setText(QStringLiteral(" aucun jeu enregisté"));
     else if (nbjeux == 1)
         Label1->setText(travail::textenombre(1) + QStringLiteral(" jeu enregistré d'un montant de ") +
-                        travail::textenombre(montant) + unité());
+                        travail::textenombre(static_cast<float>(montant)) + unité());
     else
         Label1->setText(travail::textenombre(nbjeux) + QStringLiteral(" jeux enregistrés pour un montant total de ") +
-                        travail::textenombre(montant) + unité());
+                        travail::textenombre(static_cast<float>(montant)) + unité());
     curseur::normal();
 }
 

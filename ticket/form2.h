@@ -14,6 +14,10 @@
 
 #include <array>
 
+class QLabel;
+class QPushButton;
+class QSlider;
+
 class Form2 : public Fenetre
 {
     Q_OBJECT
@@ -23,8 +27,39 @@ public:
     float chp = 0;   // horizontal correction, twips
     float cvp = 0;   // vertical correction, twips
 
-    void sortirprefer();
+    // Loads cvp and chp from the corrections file (created empty when missing). When the
+    // file cannot be read, both become 0, the file is left as it is, and the reason is
+    // returned in French; an empty text means the corrections were read.
+    QString sortirprefer();
+    // Draws one mark at box (rang, numero), moved by the vertical correction v and the
+    // horizontal correction h, in the printer's open document. Returns the failure in
+    // French, or an empty text.
+    QString quellecase(float rang, float numero, float v, float h);
     bool imprime(const QString &tj, float m, const std::array<float, 9> &j, bool dt);
+
+    void affichecorrections();
+
+protected:
+    void chargement() override;
+    bool touche(const QString &texte) override;
+
+private:
+    void test();
+    void enregistrer();
+    void reinitialiser();
+    void horizontal(int valeur);
+    void vertical(int valeur);
+
+    QLabel *Label4;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command4;
+    QLabel *Label2;
+    QLabel *Label3;
+    QLabel *Label1;
+    QSlider *Slider1;
+    QSlider *Slider2;
 };
 
 Form2 &form2();

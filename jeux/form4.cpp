@@ -1,0 +1,322 @@
+#include "jeux/form4.h"
+
+#include "commun/curseur.h"
+#include "commun/dialogue.h"
+#include "jeux/form1.h"
+#include "jeux/form3.h"
+#include "jeux/lignejeu.h"
+#include "ticket/form2.h"
+#include "ticket/surface.h"
+#include "travail/fichierdetravail.h"
+#include "travail/nombres.h"
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using travail::FichierDeTravail;
+
+Form4 &form4()
+{
+    return fenetres::instance<Form4>();
+}
+
+namespace {
+
+QPushButton *bouton(QWidget *parent, const QString &nom, const QString &texte, const QString &bulle = {})
+{
+    auto *b = new QPushButton(texte, parent);
+    b->setObjectName(nom);
+    b->setToolTip(bulle);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Reads the saved bets file as it is now. A failure is told to the user, or left in
+// `erreur` when the caller tells it later.
+bool relire(QWidget *parent, travail::LectureJeux &lus, QString *erreur = nullptr)
+{
+    const FichierDeTravail f(form1().fichier());
+    QByteArray contenu;
+    travail::Resultat r = f.assurerexistence();
+    if (r.ok())
+        r = f.lire(contenu);
+    if (!r.ok()) {
+        if (erreur)
+            *erreur = r.erreur;
+        else
+            dialogue::message(parent, r.erreur, dialogue::Icone::critique);
+        return false;
+    }
+    lus = travail::lirejeux(contenu);
+    return true;
+}
+
+} // namespace
+
+Form4::Form4() : Fenetre(QStringLiteral("Form4"))
+{
+    setWindowTitle(QStringLiteral("tous les jeux..."));
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setSortingEnabled(false);
+    // Every line has the same height: the view then lays out tens of thousands of lines at once.
+    List1->setUniformItemSizes(true);
+    placer(List1, 240, 240, 9255, 1815);
+
+    // The positions are laid out for a narrow 8-point face, as the captions were written for.
+    QFont police;
+    police.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                        QStringLiteral("Helvetica")});
+    police.setStyleHint(QFont::SansSerif);
+    police.setPointSize(8);
+    setFont(police);
+    QFont grand = police;
+    grand.setPointSize(grand.pointSize() + 4);
+    grand.setBold(true);
+    Label1 = new QLabel(QStringLiteral("Label1"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(grand);
+    placer(Label1, 240, 2400, 3135, 975);
+    Label2 = new QLabel(QStringLiteral("Label2"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    placer(Label2, 120, 3600, 3255, 735);
+
+    Command6 = bouton(this, QStringLiteral("Command6"), QStringLiteral("(m) Modifier le jeu selectionné"));
+    Command1 = bouton(this, QStringLiteral("Command1"), QStringLiteral("(e) Effacer le jeu selectionné"));
+    Command4 = bouton(this, QStringLiteral("Command4"), QStringLiteral("(E) Effacer tout"), QStringLiteral("efface tous les jeux"));
+    Command2 = bouton(this, QStringLiteral("Command2"), QStringLiteral("(i) Imprimer le jeu selectionné"),
+                      QStringLiteral("sur ticket pmu..."));
+    Command3 = bouton(this, QStringLiteral("Command3"), QStringLiteral("(I) Imprimer tout"), QStringLiteral("sur ticket pmu..."));
+    Command5 = bouton(this, QStringLiteral("Command5"), QStringLiteral("Imprimer le (t) texte"),
+                      QStringLiteral("seule cette option imprime sur un autre support que les tickets pmu"));
+    placer(Command6, 3600, 2520, 3255, 615);
+    placer(Command1, 3600, 3120, 3255, 615);
+    placer(Command4, 3600, 3720, 3255, 615);
+    placer(Command2, 6840, 2520, 2655, 615);
+    placer(Command3, 6840, 3120, 2655, 615);
+    placer(Command5, 6840, 3720, 2655, 615);
+    cliententwips(9645, 4530);
+
+    // A line becomes the chosen bet when the user selects it, by mouse or by the arrow keys;
+    // the list taking the focus does not choose one.
+    connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList lignes = List1->selectionModel()->selectedRows();
+        if (!lignes.isEmpty()) {
+            jeuchoisi = lignes.first().row() + 1;
+            choisi = true;
+        }
+    });
+    connect(Command1, &QPushButton::clicked, this, &Form4::effacer);
+    connect(Command4, &QPushButton::clicked, this, &Form4::effacertout);
+    connect(Command6, &QPushButton::clicked, this, &Form4::modifier);
+    connect(Command2, &QPushButton::clicked, this, &Form4::imprimerchoisi);
+    connect(Command3, &QPushButton::clicked, this, &Form4::imprimertout);
+    connect(Command5, &QPushButton::clicked, this, &Form4::texte);
+}
+
+void Form4::chargement()
+{
+    curseur::sablier();
+    choisi = false;
+    travail::LectureJeux lus;
+    QString erreur;
+    const bool lu = relire(this, lus, &erreur);
+    m_jeux = lus.jeux;
+    m_positions = lus.positions;
+    const jeux::Liste liste = jeux::lignesjeux(m_jeux);
+
+    List1->setUpdatesEnabled(false);
+    List1->clear();
+    List1->addItems(liste.lignes);
+    List1->setUpdatesEnabled(true);
+
+    Label1->setText(travail::textenombre(liste.total) + QLatin1Char(' ') + form1().unité());
+    const int n = List1->count();
+    Label2->setText(travail::textenombre(n) +
+                    (n < 2 ? QStringLiteral(" jeu enregistré  ") : QStringLiteral(" jeux enregistrés  ")));
+    nbjeux = n;
+    // The list would mark its first line on taking the focus, which looks like a choice
+    // although none was made: the focus starts on the first command instead.
+    Command6->setFocus();
+    curseur::normal();
+
+    if (!lu)
+        dialogue::message(this, erreur, dialogue::Icone::critique);
+    else if (!lus.intact())
+        dialogue::message(this, lus.message(form1().fichier()), dialogue::Icone::attention);
+}
+
+void Form4::dechargement()
+{
+    choisi = false;
+}
+
+bool Form4::touche(const QString &texte)
+{
+    if (texte == QLatin1String("e"))
+        effacer();
+    else if (texte == QLatin1String("E"))
+        effacertout();
+    else if (texte == QLatin1String("i"))
+        imprimerchoisi();
+    else if (texte == QLatin1String("I"))
+        imprimertout();
+    else if (texte == QLatin1String("m"))
+        modifier();
+    else if (texte == QLatin1String("t"))
+        this->texte();
+    else
+        return false;
+    return true;
+}
+
+// Drops the chosen bet from the file, keeps it in `jeuretire`, closes this window and
+// reloads the main window. False when nothing was dropped (already told to the user).
+bool Form4::retirerchoisi()
+{
+    const int ligne = jeuchoisi - 1;
+    if (ligne < 0 || ligne >= m_jeux.size())
+        return false;
+    const int numero = m_positions[ligne];
+    const travail::Jeu jeu = m_jeux[ligne];
+
+    // The list mirrors the file as it was at the load; another window may have changed it
+    // since (the main window's clear command). Never drop a bet other than the one shown.
+    travail::LectureJeux lus;
+    if (!relire(this, lus))
+        return false;
+    const qsizetype ici = lus.positions.indexOf(numero);
+    if (ici < 0 || lus.jeux[ici] != jeu) {
+        dialogue::message(this,
+                          QStringLiteral("Le fichier des jeux enregistrés a changé depuis l'affichage de cette liste : "
+                                         "aucun jeu n'a été effacé. La liste va être relue."),
+                          dialogue::Icone::attention);
+        recharger();
+        return false;
+    }
+
+    const FichierDeTravail f(form1().fichier());
+    if (travail::Resultat r = f.retirer(form1().tampon(), 12, [numero](int k) { return k != numero; }); !r.ok()) {
+        dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être effacé ; le fichier est resté tel quel.\n\n") + r.erreur,
+                          dialogue::Icone::critique);
+        return false;
+    }
+    jeuretire.typedejeu = jeu.typedejeu;
+    jeuretire.mult = static_cast<qint16>(std::lround(jeu.mult));
+    jeuretire.dtlo = jeu.dtlo;
+    for (int i = 1; i <= 8; ++i)
+        jeuretire.chevaux[i - 1] = jeu.chevaux[i];
+    fermer();
+    form1().recharger();
+    return true;
+}
+
+void Form4::effacer()
+{
+    if (!choisi) {
+        dialogue::bip();
+        return;
+    }
+    retirerchoisi();
+}
+
+void Form4::effacertout()
+{
+    const FichierDeTravail f(form1().fichier());
+    if (travail::Resultat r = f.reecrire({}); !r.ok()) {
+        dialogue::message(this, QStringLiteral("Les jeux n'ont pas pu être effacés.\n\n") + r.erreur, dialogue::Icone::critique);
+        return;
+    }
+    fermer();
+    form1().recharger();
+}
+
+void Form4::modifier()
+{
+    if (!choisi) {
+        dialogue::bip();
+        return;
+    }
+    if (!retirerchoisi())
+        return;
+    // The replay starts from the entry window's defaults, as a fresh load gives them.
+    Form3 &saisie = form3();
+    saisie.fermer();
+    saisie.ouvrir();
+    saisie.rejouer(jeuretire.typedejeu, jeuretire.mult, jeuretire.dtlo, jeuretire.chevaux);
+}
+
+void Form4::imprimerchoisi()
+{
+    if (!choisi) {
+        dialogue::bip();
+        return;
+    }
+    if (jeuchoisi >= 1 && jeuchoisi <= m_positions.size())
+        impr(m_positions[jeuchoisi - 1]);
+}
+
+namespace {
+
+bool imprimejeu(const travail::Jeu &jeu)
+{
+    std::array<float, 9> j{};
+    for (int i = 0; i < 9; ++i)
+        j[i] = jeu.chevaux[i];
+    return form2().imprime(jeu.typedejeu, jeu.mult, j, jeu.dtlo);
+}
+
+} // namespace
+
+bool Form4::impr(int selec)
+{
+    travail::LectureJeux lus;
+    if (!relire(this, lus))
+        return false;
+    const qsizetype ici = lus.positions.indexOf(selec);
+    if (ici < 0) {
+        dialogue::message(this,
+                          QStringLiteral("Le jeu n° %1 n'est plus lisible dans le fichier des jeux enregistrés : "
+                                         "rien n'a été imprimé.").arg(selec),
+                          dialogue::Icone::attention);
+        return false;
+    }
+    return imprimejeu(lus.jeux[ici]);
+}
+
+// One ticket per listed bet, in file order; the first failure stops the rest, so that
+// the printer does not go on with a ticket missing.
+void Form4::imprimertout()
+{
+    travail::LectureJeux lus;
+    if (!relire(this, lus))
+        return;
+    const qsizetype n = std::min<qsizetype>(nbjeux, lus.jeux.size());
+    for (qsizetype i = 0; i < n; ++i)
+        if (!imprimejeu(lus.jeux[i]))
+            return;
+}
+
+void Form4::texte()
+{
+    travail::LectureJeux lus;
+    if (!relire(this, lus))
+        return;
+    impression::Imprimante &imprimante = impression::imprimante();
+    bool ok = true;
+    for (const QString &l : jeux::listing(lus.jeux))
+        if (!(ok = imprimante.ligne(l)))
+            break;
+    if (ok)
+        ok = imprimante.findocument();
+    if (!ok) {
+        const QString raison = imprimante.erreur();
+        imprimante.abandonner();
+        dialogue::message(this, QStringLiteral("La liste des jeux n'a pas pu être imprimée.\n\n") + raison,
+                          dialogue::Icone::critique);
+    }
+}

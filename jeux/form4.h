@@ -1,0 +1,68 @@
+#pragma once
+// The saved bets window "tous les jeux...": one line per saved bet with its price, the
+// count and the total; delete one or all, modify one (it goes back to the bet entry
+// window), print one or all on tickets, print the text listing.
+
+#include "commun/fenetre.h"
+#include "travail/jeu.h"
+
+#include <array>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class Form4 : public Fenetre
+{
+    Q_OBJECT
+public:
+    Form4();
+
+    // Prints bet number `selec` (from 1, in file order) on one ticket; false on failure,
+    // already told to the user.
+    bool impr(int selec);
+
+protected:
+    void chargement() override;
+    void dechargement() override;
+    bool touche(const QString &texte) override;
+
+private:
+    void effacer();        // Command1
+    void effacertout();    // Command4
+    void modifier();       // Command6
+    void imprimerchoisi(); // Command2
+    void imprimertout();   // Command3
+    void texte();          // Command5
+    bool retirerchoisi();
+
+    QListWidget *List1;
+    QLabel *Label1;
+    QLabel *Label2;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command4;
+    QPushButton *Command5;
+    QPushButton *Command6;
+
+    // Counted in int: a file may hold far more bets than a 16-bit count can.
+    int jeuchoisi = 0;   // line of the list last clicked, from 1
+    bool choisi = false;
+    int nbjeux = 0;
+    // The bets as listed, and for each list line the number of its record in the file:
+    // a damaged record is not listed but keeps its place in the file.
+    QList<travail::Jeu> m_jeux;
+    QList<int> m_positions;
+
+    struct JeuRetire
+    {
+        QString typedejeu;
+        qint16 mult = 0;
+        bool dtlo = false;
+        std::array<qint16, 8> chevaux{};   // slots 1 to 8
+    } jeuretire;
+};
+
+// The saved bets window, created on first use.
+Form4 &form4();

@@ -1,0 +1,67 @@
+#include "jeux/lignejeu.h"
+
+#include "travail/fichierdetravail.h"
+#include "travail/nombres.h"
+#include "ticket/surface.h"
+
+namespace jeux {
+
+QString signeblanc(qint16 valeur)
+{
+    return valeur < 0 ? QString::number(valeur) : QLatin1Char(' ') + QString::number(valeur);
+}
+
+float prixsimple(const travail::Jeu &jeu)
+{
+    return static_cast<float>(travail::prix(jeu.typedejeu, jeu.nb(), jeu.mult, jeu.dtlo));
+}
+
+QString lignejeu(const travail::Jeu &jeu, float prix)
+{
+    QString l;
+    l.reserve(96);
+    l += jeu.typedejeu;
+    l += QLatin1String("   (x");
+    l += travail::textenombre(jeu.mult);
+    l += QLatin1Char(')');
+    // Slot 0 of a readable record is between 3 and 8; the bound keeps a bad one in the array.
+    const int n = std::clamp<int>(jeu.nb(), 0, 8);
+    for (int i = 1; i <= n; ++i) {
+        l += QLatin1String("  ");
+        l += signeblanc(jeu.chevaux[i]);
+    }
+    if (jeu.dtlo)
+        l += QLatin1String("   dans tous les ordres");
+    l += QLatin1String("   (");
+    l += travail::textenombre(prix);
+    l += QLatin1Char(' ');
+    l += travail::unite;
+    l += QLatin1String(" )");
+    return l;
+}
+
+Liste lignesjeux(const QList<travail::Jeu> &jeux)
+{
+    Liste r;
+    r.lignes.reserve(jeux.size());
+    double total = 0;
+    for (const travail::Jeu &j : jeux) {
+        const double p = travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
+        total += p;
+        r.lignes.append(lignejeu(j, static_cast<float>(p)));
+    }
+    r.total = static_cast<float>(total);
+    return r;
+}
+
+QStringList listing(const QList<travail::Jeu> &jeux)
+{
+    const Liste liste = lignesjeux(jeux);
+    QStringList l = impression::entete();
+    l += liste.lignes;
+    l += QStringLiteral("total des jeux: ") + travail::textenombre(liste.total) + travail::unite;
+    l += impression::piedpage();
+    return l;
+}
+
+} // namespace jeux
