@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QSlider>
 
 #include <cmath>
@@ -87,10 +86,10 @@ Form2::Form2() : Fenetre(QStringLiteral("Form2"))
     connect(Command2, &QPushButton::clicked, this, &Form2::enregistrer);
     connect(Command3, &QPushButton::clicked, this, &Form2::fermer);
     connect(Command4, &QPushButton::clicked, this, &Form2::reinitialiser);
-    // Only the user moves the sliders while they are connected: affichecorrections
-    // blocks these signals when the program sets them.
-    connect(Slider1, &QSlider::valueChanged, this, &Form2::horizontal);
-    connect(Slider2, &QSlider::valueChanged, this, &Form2::vertical);
+    // A move of the user (mouse, keys, wheel) triggers an action, with the new position
+    // already set; setting the value from the program triggers none.
+    connect(Slider1, &QSlider::actionTriggered, this, [this] { horizontal(Slider1->sliderPosition()); });
+    connect(Slider2, &QSlider::actionTriggered, this, [this] { vertical(Slider2->sliderPosition()); });
 }
 
 QString Form2::sortirprefer()
@@ -147,8 +146,6 @@ void Form2::affichecorrections()
 {
     Label2->setText(QStringLiteral("correction horizontale:  ") + travail::textenombre(chp));
     Label3->setText(QStringLiteral("correction verticale:  ") + travail::textenombre(cvp));
-    const QSignalBlocker b1(Slider1);
-    const QSignalBlocker b2(Slider2);
     Slider1->setValue(static_cast<int>(std::nearbyint(chp)));
     Slider2->setValue(static_cast<int>(std::nearbyint(cvp)));
 }
