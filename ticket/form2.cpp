@@ -12,10 +12,36 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <cmath>
 
 using travail::FichierDeTravail;
+
+namespace {
+
+// A push button whose caption wraps over two lines, as the captions of this window
+// are longer than their buttons are wide.
+class Bouton final : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter peintre(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        peintre.drawControl(QStyle::CE_PushButton, option);
+        peintre.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        peintre.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+
+} // namespace
 
 Form2 &form2()
 {
@@ -39,7 +65,7 @@ Form2::Form2() : Fenetre(QStringLiteral("Form2"))
     placer(Label4, 120, 120, 10575, 1095);
 
     auto bouton = [this](const char *nom, const QString &texte, const QString &bulle, int gauche) {
-        auto *b = new QPushButton(texte, this);
+        auto *b = new Bouton(texte, this);
         b->setObjectName(QLatin1String(nom));
         b->setToolTip(bulle);
         b->setAutoDefault(false);
