@@ -11,12 +11,37 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QSlider>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <cmath>
 
 using travail::FichierDeTravail;
+
+namespace {
+
+// A push button whose caption wraps over two lines, as the captions of this window
+// are longer than their buttons are wide.
+class Bouton final : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter peintre(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        peintre.drawControl(QStyle::CE_PushButton, option);
+        peintre.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        peintre.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+
+} // namespace
 
 Form2 &form2()
 {
@@ -40,7 +65,7 @@ Form2::Form2() : Fenetre(QStringLiteral("Form2"))
     placer(Label4, 120, 120, 10575, 1095);
 
     auto bouton = [this](const char *nom, const QString &texte, const QString &bulle, int gauche) {
-        auto *b = new QPushButton(texte, this);
+        auto *b = new Bouton(texte, this);
         b->setObjectName(QLatin1String(nom));
         b->setToolTip(bulle);
         b->setAutoDefault(false);
@@ -87,10 +112,10 @@ Form2::Form2() : Fenetre(QStringLiteral("Form2"))
     connect(Command2, &QPushButton::clicked, this, &Form2::enregistrer);
     connect(Command3, &QPushButton::clicked, this, &Form2::fermer);
     connect(Command4, &QPushButton::clicked, this, &Form2::reinitialiser);
-    // Only the user moves the sliders while they are connected: affichecorrections
-    // blocks these signals when the program sets them.
-    connect(Slider1, &QSlider::valueChanged, this, &Form2::horizontal);
-    connect(Slider2, &QSlider::valueChanged, this, &Form2::vertical);
+    // A move of the user (mouse, keys, wheel) triggers an action, with the new position
+    // already set; setting the value from the program triggers none.
+    connect(Slider1, &QSlider::actionTriggered, this, [this] { horizontal(Slider1->sliderPosition()); });
+    connect(Slider2, &QSlider::actionTriggered, this, [this] { vertical(Slider2->sliderPosition()); });
 }
 
 QString Form2::sortirprefer()
@@ -147,8 +172,6 @@ void Form2::affichecorrections()
 {
     Label2->setText(QStringLiteral("correction horizontale:  ") + travail::textenombre(chp));
     Label3->setText(QStringLiteral("correction verticale:  ") + travail::textenombre(cvp));
-    const QSignalBlocker b1(Slider1);
-    const QSignalBlocker b2(Slider2);
     Slider1->setValue(static_cast<int>(std::nearbyint(chp)));
     Slider2->setValue(static_cast<int>(std::nearbyint(cvp)));
 }

@@ -191,7 +191,7 @@ bool ImprimanteQt::findocument()
     const bool dessine = dessiner(peintre, QSizeF(p->width(), p->height()),
                                   QPointF(p->logicalDpiX(), p->logicalDpiY()), document, [&] { return p->newPage(); });
     if (!dessine) {
-        // Sends nothing more than what the printer has already refused.
+        // Drops the job where the print engine can; the printer has failed in any case.
         p->abort();
         peintre.end();
         m_erreur = QStringLiteral("L'imprimante « %1 » a refusé une nouvelle page.").arg(nom(*p));
