@@ -3,6 +3,7 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
+#include "quintes/form5.h"
 #include "travail/jeu.h"
 #include "travail/nombres.h"
 
@@ -81,7 +82,12 @@ void Form1::construiremenu()
            [] {});
 
     QMenu *qmcmn = sousmenu(m_menu, QStringLiteral("qmcmn"), QStringLiteral("Quinté&1 (méthode par contraintes)"));
-    action(qmcmn, QStringLiteral("qsomn"), QStringLiteral("1> Sans ordre"), QKeySequence(Qt::Key_F1), [] {});
+    action(qmcmn, QStringLiteral("qsomn"), QStringLiteral("1> Sans ordre"), QKeySequence(Qt::Key_F1), [] {
+        curseur::sablier();
+        form5().ouvrir();
+        // Already open, the generator is only brought to the front and does not load again.
+        curseur::normal();
+    });
     action(qmcmn, QStringLiteral("ordremn"), QStringLiteral("2>Gérer l'ordre"), QKeySequence(Qt::Key_F2), [] {});
     action(qmcmn, QStringLiteral("bilanmn"), QStringLiteral("4> bilan"), QKeySequence(Qt::Key_F3), [] {});
 

@@ -1,0 +1,4 @@
+#include <QTest>
+class T : public QObject { Q_OBJECT private slots: void a(){} };
+QTEST_MAIN(T)
+#include "tst_generation.moc"
