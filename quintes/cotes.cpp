@@ -66,6 +66,7 @@ FenetreCotes::FenetreCotes() : Fenetre(QStringLiteral("cotes"))
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setToolTip(QStringLiteral("cocher ici pour ne garder que les quintés dont les côtes respectent les limites"));
     placer(Check1, 120, 330, 3000, 300);
+    Check1->resize(Check1->sizeHint().width(), Check1->height());   // a click beside the words does nothing
     const QStringList textes = {QStringLiteral("côte minimale de chaque cheval"), QStringLiteral("côte maximale de chaque cheval"),
                                 QStringLiteral("total minimal des cinq côtes"), QStringLiteral("total maximal des cinq côtes")};
     for (int i = 0; i < 4; ++i) {
