@@ -40,7 +40,7 @@ bool lirenombre(const QString &texte, float &valeur)
 FenetreCotes::FenetreCotes() : Fenetre(QStringLiteral("cotes"))
 {
     setWindowTitle(QStringLiteral("Gestion des côtes"));
-    cliententwips(7440, 5160);
+    cliententwips(7440, 5580);
 
     auto nommer = [](QWidget *w, const QString &nom, int i) { w->setObjectName(QStringLiteral("%1(%2)").arg(nom).arg(i)); };
 
@@ -61,7 +61,7 @@ FenetreCotes::FenetreCotes() : Fenetre(QStringLiteral("cotes"))
 
     auto *filtre = new QGroupBox(QStringLiteral("Filtre sur les côtes"), this);
     filtre->setObjectName(QStringLiteral("Frame2"));
-    placer(filtre, 120, 2340, 7200, 2040);
+    placer(filtre, 120, 2340, 7200, 2520);
     Check1 = new QCheckBox(QStringLiteral("Filtre activé"), filtre);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setToolTip(QStringLiteral("cocher ici pour ne garder que les quintés dont les côtes respectent les limites"));
@@ -70,25 +70,25 @@ FenetreCotes::FenetreCotes() : Fenetre(QStringLiteral("cotes"))
     const QStringList textes = {QStringLiteral("côte minimale de chaque cheval"), QStringLiteral("côte maximale de chaque cheval"),
                                 QStringLiteral("total minimal des cinq côtes"), QStringLiteral("total maximal des cinq côtes")};
     for (int i = 0; i < 4; ++i) {
-        const int gauche = 120 + (i % 2) * 3540, haut = 780 + (i / 2) * 540;
+        const int haut = 720 + i * 420;
         Label2[i] = new QLabel(textes[i], filtre);
         nommer(Label2[i], QStringLiteral("Label2"), i);
-        placer(Label2[i], gauche, haut, 2280, 330);
+        placer(Label2[i], 120, haut, 3300, 330);
         Text2[i] = new QLineEdit(filtre);
         nommer(Text2[i], QStringLiteral("Text2"), i);
-        placer(Text2[i], gauche + 2340, haut, 900, 330);
+        placer(Text2[i], 3480, haut, 1000, 330);
     }
 
     Command1 = new QPushButton(QStringLiteral("enregistrer"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setToolTip(QStringLiteral("enregistrer les côtes et le filtre, puis revenir aux quintés"));
-    placer(Command1, 1560, 4530, 2000, 480);
+    placer(Command1, 1560, 4980, 2000, 480);
     Command1->setDefault(true);
     boutondefaut(Command1);
     Command2 = new QPushButton(QStringLiteral("annuler"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setToolTip(QStringLiteral("revenir aux quintés sans rien enregistrer"));
-    placer(Command2, 3880, 4530, 2000, 480);
+    placer(Command2, 3880, 4980, 2000, 480);
     boutonannuler(Command2);
 
     connect(Command1, &QPushButton::clicked, this, [this] { enregistrer(); });

@@ -19,30 +19,30 @@ FenetreContraintes &fenetrecontraintes()
 FenetreContraintes::FenetreContraintes() : Fenetre(QStringLiteral("contraintes"))
 {
     setWindowTitle(QStringLiteral("contraintes"));
-    cliententwips(9600, 4800);
+    cliententwips(12000, 4800);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    placer(List1, 120, 120, 9360, 3240);
+    placer(List1, 120, 120, 11760, 3240);
 
     auto bouton = [this](const QString &nom, const QString &texte, const QString &bulle, int gauche, int haut) {
         auto *b = new QPushButton(texte, this);
         b->setObjectName(nom);
         if (!bulle.isEmpty())
             b->setToolTip(bulle);
-        placer(b, gauche, haut, 3040, 495);
+        placer(b, gauche, haut, 3840, 495);
         return b;
     };
     Command2 = bouton(QStringLiteral("Command2"), QStringLiteral("(s) Supprimer la contrainte selectionnée"),
                       QStringLiteral("cliquer ici pour selectionner la contrainte surligné"), 120, 3480);
-    Command5 = bouton(QStringLiteral("Command5"), QStringLiteral("(m) Modifier la contraintes selectionnée"), {}, 3280, 3480);
-    Command4 = bouton(QStringLiteral("Command4"), QStringLiteral("(i) Imprimer  les contraintes"), {}, 6440, 3480);
+    Command5 = bouton(QStringLiteral("Command5"), QStringLiteral("(m) Modifier la contraintes selectionnée"), {}, 4080, 3480);
+    Command4 = bouton(QStringLiteral("Command4"), QStringLiteral("(i) Imprimer  les contraintes"), {}, 8040, 3480);
     Command3 = bouton(QStringLiteral("Command3"), QStringLiteral("(S) Supprimer toute les contraintes"),
                       QStringLiteral("attention! cliquez ici pour supprimer TOUTES les contraintes!"), 120, 4140);
     Command1 = bouton(QStringLiteral("Command1"), QStringLiteral("(+/a) Ajouter une contrainte"),
-                      QStringLiteral("cliquer ici pour ajouter une contrainte"), 3280, 4140);
-    Command6 = bouton(QStringLiteral("Command6"), QStringLiteral("OK"), {}, 6440, 4140);
+                      QStringLiteral("cliquer ici pour ajouter une contrainte"), 4080, 4140);
+    Command6 = bouton(QStringLiteral("Command6"), QStringLiteral("OK"), {}, 8040, 4140);
     Command6->setDefault(true);
     boutondefaut(Command6);
 
@@ -86,6 +86,7 @@ void FenetreContraintes::chargement()
     positions.clear();
     sortircontraintes(Destination::liste);
     selection = 0;
+    List1->setFocus();
 }
 
 bool FenetreContraintes::touche(const QString &texte)

@@ -79,6 +79,8 @@ void Form5::chargement()
     Label1->setText(g.compte);
     Label2->setText(g.contraintes);
     Label3->setText(g.cotes);
+    // Whatever button was used last time, Enter presses the default button again.
+    List1->setFocus();
     curseur::normal();
 
     if (!g.problemes.isEmpty())

@@ -34,7 +34,7 @@ Form6::Form6() : Fenetre(QStringLiteral("Form6"))
     disposition->setMenuBar(m_menu);
 
     auto *zone = new QWidget(this);
-    const int largeur = 7080, hauteur = 2760;
+    const int largeur = 7200, hauteur = 2760;
     zone->setFixedSize(px(largeur), px(hauteur));
     disposition->addWidget(zone);
 
@@ -44,13 +44,13 @@ Form6::Form6() : Fenetre(QStringLiteral("Form6"))
     Frame1 = new QFrame(zone);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::Box);
-    placer(Frame1, 120, 120, 1320, 900);
+    placer(Frame1, 120, 120, 1440, 900);
     auto *direction = new QButtonGroup(this);
     const QStringList sens = {QStringLiteral("au moins"), QStringLiteral("au plus")};
     for (int i = 0; i < 2; ++i) {
         Option1[i] = new QRadioButton(sens[i], Frame1);
         nommer(Option1[i], QStringLiteral("Option1"), i);
-        placer(Option1[i], 120, 120 + i * 360, 1100, 300);
+        placer(Option1[i], 120, 120 + i * 360, 1220, 300);
         direction->addButton(Option1[i], i);
         connect(Option1[i], &QRadioButton::clicked, this, [this] { cachemessage(); });
     }
@@ -59,7 +59,7 @@ Form6::Form6() : Fenetre(QStringLiteral("Form6"))
     Frame2 = new QFrame(zone);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFrameShape(QFrame::Box);
-    placer(Frame2, 1560, 120, 1440, 2160);
+    placer(Frame2, 1680, 120, 1440, 2160);
     auto *compte = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
         Option2[i] = new QRadioButton(i < 2 ? QStringLiteral("%1 cheval").arg(i) : QStringLiteral("%1 chevaux").arg(i), Frame2);
@@ -70,19 +70,19 @@ Form6::Form6() : Fenetre(QStringLiteral("Form6"))
 
     Label1 = new QLabel(QStringLiteral("dans"), zone);
     Label1->setObjectName(QStringLiteral("Label1"));
-    placer(Label1, 3120, 780, 540, 300);
+    placer(Label1, 3240, 780, 540, 300);
 
     // The set: four rows of five, 1 to 5 on top.
     for (int i = 0; i < 20; ++i) {
         Check1[i] = new QCheckBox(QString::number(i + 1), zone);
         nommer(Check1[i], QStringLiteral("Check1"), i);
-        placer(Check1[i], 3780 + (i % 5) * 640, 120 + (i / 5) * 360, 620, 300);
+        placer(Check1[i], 3900 + (i % 5) * 640, 120 + (i / 5) * 360, 620, 300);
         connect(Check1[i], &QCheckBox::clicked, this, [this] { cachemessage(); });
     }
 
     Command1 = new QPushButton(QStringLiteral("enregistrer"), zone);
     Command1->setObjectName(QStringLiteral("Command1"));
-    placer(Command1, 3780, 1680, 3100, 480);
+    placer(Command1, 3900, 1680, 3100, 480);
     Command1->setDefault(true);
     boutondefaut(Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { enregistrer(); });
@@ -91,7 +91,7 @@ Form6::Form6() : Fenetre(QStringLiteral("Form6"))
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setStyleSheet(QStringLiteral("color: red;"));
     Label3->setAlignment(Qt::AlignCenter);
-    placer(Label3, 3780, 2220, 3100, 300);
+    placer(Label3, 3900, 2220, 3100, 300);
     Label3->hide();
 
     setFixedSize(px(largeur), px(hauteur) + m_menu->sizeHint().height());

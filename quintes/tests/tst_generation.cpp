@@ -386,6 +386,11 @@ void TestGeneration::boutons()
 
     QTest::mouseClick(fenetre("contraintes")->findChild<QPushButton *>(QStringLiteral("Command6")), Qt::LeftButton);
     QVERIFY(fenetre("Form5"));
+    // Back again, Enter still presses "Gestion des côtes", not the button clicked last time.
+    QTest::keyClick(form5, Qt::Key_Return);
+    QVERIFY(fenetre("cotes"));
+    QTest::keyClick(fenetre("cotes"), Qt::Key_Escape);
+    QVERIFY(fenetre("Form5"));
     QTest::mouseClick(form5->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(!fenetre("Form5"));
     QVERIFY(!fenetre("contraintes"));
