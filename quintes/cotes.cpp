@@ -135,7 +135,7 @@ void FenetreCotes::chargement()
 
 void FenetreCotes::dechargement()
 {
-    form5().ouvrir();
+    form5().recharger();
 }
 
 void FenetreCotes::enregistrer()

@@ -174,5 +174,5 @@ void FenetreContraintes::imprimer()
 void FenetreContraintes::ok()
 {
     fermer();
-    form5().ouvrir();
+    form5().recharger();
 }

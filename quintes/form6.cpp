@@ -110,7 +110,7 @@ void Form6::chargement()
 
 void Form6::dechargement()
 {
-    form5().ouvrir();
+    form5().recharger();
 }
 
 void Form6::remplir(const quintes::Contrainte &c)

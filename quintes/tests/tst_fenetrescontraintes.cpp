@@ -522,6 +522,18 @@ void TestFenetresContraintes::fermersaisie()
     QVERIFY(f5);
     QCOMPARE(dans<QLabel>(f5, "Label1")->text(),
              QStringLiteral("3856  quinté(s) possible(s) sans tenir compte de l'ordre, soit 462720 quinté(s) en tout."));
+
+    // With the generator still open from the main menu, saving regenerates it all the same.
+    QTest::mouseClick(dans<QPushButton>(f5, "Command2"), Qt::LeftButton);
+    QTest::keyClicks(liste(visible("contraintes")), QStringLiteral("a"));
+    ouvrirgenerateur();
+    QCOMPARE(dans<QLabel>(f5, "Label2")->text(), QStringLiteral(" Une seule contrainte"));
+    QTest::mouseClick(dans<QRadioButton>(f6, "Option1(0)"), Qt::LeftButton);
+    QTest::mouseClick(dans<QRadioButton>(f6, "Option2(1)"), Qt::LeftButton);
+    QTest::mouseClick(dans<QCheckBox>(f6, "Check1(6)"), Qt::LeftButton);
+    QTest::keyClick(f6, Qt::Key_Return);
+    QVERIFY(!visible("Form6"));
+    QCOMPARE(dans<QLabel>(f5, "Label2")->text(), QStringLiteral("2  contraintes"));
 }
 
 QTEST_MAIN(TestFenetresContraintes)
