@@ -6,6 +6,7 @@
 #include "jeux/fondticket.h"
 #include "jeux/form3.h"
 #include "jeux/form4.h"
+#include "quintes/form5.h"
 #include "quintes/form7.h"
 #include "quintes/form8.h"
 #include "ticket/form2.h"
@@ -98,12 +99,18 @@ void Form1::construiremenu()
                form3().fermer();
                form2().fermer();
                form4().ouvrir();
+               curseur::normal();
            });
 
     QMenu *qmcmn = sousmenu(m_menu, QStringLiteral("qmcmn"), QStringLiteral("Quinté&1 (méthode par contraintes)"));
-    action(qmcmn, QStringLiteral("qsomn"), QStringLiteral("1> Sans ordre"), QKeySequence(Qt::Key_F1), [] {});
+    // Each command sets the hourglass and the window's load puts it back; a window that is
+    // already open does not load again, hence the normal pointer after it.
+    action(qmcmn, QStringLiteral("qsomn"), QStringLiteral("1> Sans ordre"), QKeySequence(Qt::Key_F1), [] {
+        curseur::sablier();
+        form5().ouvrir();
+        curseur::normal();
+    });
     action(qmcmn, QStringLiteral("ordremn"), QStringLiteral("2>Gérer l'ordre"), QKeySequence(Qt::Key_F2), [] {
-        // The load puts the pointer back; so does a window that was already open.
         curseur::sablier();
         fenetres::instance<Form7>().ouvrir();
         curseur::normal();
