@@ -6,6 +6,7 @@
 #include "commun/fenetre.h"
 #include "ticket/surface.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -97,6 +98,25 @@ inline QByteArray lignes(std::initializer_list<const char *> l)
     for (const char *s : l)
         r += QByteArray(s) + "\r\n";
     return r;
+}
+
+// The window of that name, when it is on screen.
+inline QWidget *visible(const char *nom)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(nom) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// The control of that name in `fenetre`; the test stops when there is none.
+template<class T>
+T *dans(QWidget *fenetre, const QString &nom)
+{
+    T *w = fenetre ? fenetre->findChild<T *>(nom) : nullptr;
+    if (!w)
+        qFatal("%s not found", qPrintable(nom));
+    return w;
 }
 
 inline void francais()

@@ -1,5 +1,6 @@
 #include "jeux/form3.h"
 
+#include "commun/controles.h"
 #include "commun/dialogue.h"
 #include "jeux/form1.h"
 #include "ticket/form2.h"
@@ -19,36 +20,12 @@ Form3 &form3()
     return fenetres::instance<Form3>();
 }
 
-namespace {
-
-QPushButton *bouton(QWidget *parent, const QString &nom, const QString &texte, const QString &bulle = {})
-{
-    auto *b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setToolTip(bulle);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel *etiquette(QWidget *parent, const QString &nom, const QString &texte = {})
-{
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(nom);
-    return l;
-}
-
-} // namespace
-
 Form3::Form3() : Fenetre(QStringLiteral("Form3"))
 {
     setWindowTitle(QStringLiteral("saisir un jeu"));
 
     // The positions are laid out for a narrow 8-point face, as the captions were written for.
-    QFont police;
-    police.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                        QStringLiteral("Helvetica")});
-    police.setStyleHint(QFont::SansSerif);
-    police.setPointSize(8);
+    const QFont police = policeformulaire();
     setFont(police);
     QFont grand = police;
     grand.setPointSize(grand.pointSize() + 4);

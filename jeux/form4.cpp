@@ -1,5 +1,6 @@
 #include "jeux/form4.h"
 
+#include "commun/controles.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/form1.h"
@@ -23,15 +24,6 @@ Form4 &form4()
 }
 
 namespace {
-
-QPushButton *bouton(QWidget *parent, const QString &nom, const QString &texte, const QString &bulle = {})
-{
-    auto *b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setToolTip(bulle);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // Reads the saved bets file as it is now. A failure is told to the user, or left in
 // `erreur` when the caller tells it later.
@@ -68,11 +60,7 @@ Form4::Form4() : Fenetre(QStringLiteral("Form4"))
     placer(List1, 240, 240, 9255, 1815);
 
     // The positions are laid out for a narrow 8-point face, as the captions were written for.
-    QFont police;
-    police.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                        QStringLiteral("Helvetica")});
-    police.setStyleHint(QFont::SansSerif);
-    police.setPointSize(8);
+    const QFont police = policeformulaire();
     setFont(police);
     QFont grand = police;
     grand.setPointSize(grand.pointSize() + 4);

@@ -1,6 +1,7 @@
 // The constraint record, its file and its description.
 
 #include "essais/essais.h"
+#include "quintes/tests/fabrique.h"
 #include "quintes/contrainte.h"
 #include "travail/fichierdetravail.h"
 
@@ -12,29 +13,14 @@ using quintes::Contrainte;
 
 Q_DECLARE_METATYPE(Contrainte)
 
-namespace {
+using fabrique::contrainte;
+using fabrique::fichier;
 
-Contrainte contrainte(int nombre, bool aumoins, std::initializer_list<int> chevaux)
-{
-    Contrainte c;
-    c.nombre = static_cast<quint8>(nombre);
-    c.aumoins = aumoins;
-    for (int h : chevaux)
-        c.ensemble[h] = true;
-    return c;
-}
+namespace {
 
 const Contrainte A = contrainte(2, true, {3, 4, 5, 6});
 const Contrainte B = contrainte(0, false, {1, 2});
 const Contrainte C = contrainte(1, true, {20});
-
-QByteArray fichier(std::initializer_list<Contrainte> l)
-{
-    QByteArray r;
-    for (const Contrainte &c : l)
-        r += quintes::enregistrement(c);
-    return r;
-}
 
 } // namespace
 

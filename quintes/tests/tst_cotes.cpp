@@ -12,24 +12,10 @@
 #include <QPushButton>
 #include <QTest>
 
+using essais::dans;
+using essais::visible;
+
 namespace {
-
-QWidget *visible(const char *nom)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(nom) && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-template<class T>
-T *dans(QWidget *fenetre, const QString &nom)
-{
-    T *w = fenetre ? fenetre->findChild<T *>(nom) : nullptr;
-    if (!w)
-        qFatal("%s not found", qPrintable(nom));
-    return w;
-}
 
 // As the user goes: "1> Sans ordre", then "Gestion des côtes".
 QWidget *ouvrircotes()

@@ -1,6 +1,7 @@
 // The constraint list window and the constraint entry window, driven by keys and clicks.
 
 #include "essais/essais.h"
+#include "quintes/tests/fabrique.h"
 #include "jeux/form1.h"
 #include "quintes/contrainte.h"
 
@@ -14,46 +15,17 @@
 
 using quintes::Contrainte;
 
-namespace {
+using fabrique::contrainte;
+using fabrique::fichier;
 
-Contrainte contrainte(int nombre, bool aumoins, std::initializer_list<int> chevaux)
-{
-    Contrainte c;
-    c.nombre = static_cast<quint8>(nombre);
-    c.aumoins = aumoins;
-    for (int h : chevaux)
-        c.ensemble[h] = true;
-    return c;
-}
+using essais::dans;
+using essais::visible;
+
+namespace {
 
 const Contrainte A = contrainte(2, true, {3, 4, 5, 6});
 const Contrainte B = contrainte(0, false, {1, 2});
 const Contrainte C = contrainte(1, false, {7, 9});
-
-QByteArray fichier(std::initializer_list<Contrainte> l)
-{
-    QByteArray r;
-    for (const Contrainte &c : l)
-        r += quintes::enregistrement(c);
-    return r;
-}
-
-QWidget *visible(const char *nom)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(nom) && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-template<class T>
-T *dans(QWidget *fenetre, const QString &nom)
-{
-    T *w = fenetre ? fenetre->findChild<T *>(nom) : nullptr;
-    if (!w)
-        qFatal("%s not found", qPrintable(nom));
-    return w;
-}
 
 QWidget *ouvrirgenerateur()
 {

@@ -1,6 +1,7 @@
 // The generation run, without any window, and the generator window around it.
 
 #include "essais/essais.h"
+#include "quintes/tests/fabrique.h"
 #include "commun/curseur.h"
 #include "jeux/form1.h"
 #include "quintes/generation.h"
@@ -15,25 +16,10 @@
 using quintes::Combinaison;
 using quintes::Contrainte;
 
+using fabrique::contrainte;
+using fabrique::fichier;
+
 namespace {
-
-Contrainte contrainte(int nombre, bool aumoins, std::initializer_list<int> chevaux)
-{
-    Contrainte c;
-    c.nombre = static_cast<quint8>(nombre);
-    c.aumoins = aumoins;
-    for (int h : chevaux)
-        c.ensemble[h] = true;
-    return c;
-}
-
-QByteArray fichier(const QList<Contrainte> &l)
-{
-    QByteArray r;
-    for (const Contrainte &c : l)
-        r += quintes::enregistrement(c);
-    return r;
-}
 
 quintes::CheminsGeneration chemins()
 {
