@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <utility>
+
 bool Fenetre::quitterapresderniere = false;
 
 namespace {
@@ -43,18 +45,30 @@ void Fenetre::ouvrir()
 {
     if (!m_ouverte) {
         m_ouverte = true;
+        m_enchargement = true;
         chargement();
+        m_enchargement = false;
+        const auto avertissements = std::exchange(m_avertissements, {});
         // The load may have closed the window again.
-        if (!m_ouverte)
-            return;
-        show();
-        raise();
-        activateWindow();
-        apresaffichage();
+        if (m_ouverte) {
+            show();
+            raise();
+            activateWindow();
+        }
+        for (const auto &[texte, icone] : avertissements)
+            dialogue::message(this, texte, icone);
         return;
     }
     raise();
     activateWindow();
+}
+
+void Fenetre::avertir(const QString &texte, dialogue::Icone icone)
+{
+    if (m_enchargement)
+        m_avertissements.append({texte, icone});
+    else
+        dialogue::message(this, texte, icone);
 }
 
 void Fenetre::fermer()

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "commun/dialogue.h"
+
 #include <QAbstractButton>
 class QKeyEvent;
 
@@ -40,9 +42,12 @@ public:
 protected:
     virtual void chargement() {}     // the window's load
     virtual void dechargement() {}   // the window's unload
-    virtual void apresaffichage() {} // once the loaded window is on screen (its warnings)
     // A character typed anywhere in the window; true when the window used it.
     virtual bool touche(const QString &texte) { Q_UNUSED(texte); return false; }
+
+    // A warning for the user. During the load it waits until the window is on screen,
+    // so that the message stands in front of the window it speaks of.
+    void avertir(const QString &texte, dialogue::Icone icone = dialogue::Icone::attention);
 
     void boutondefaut(QAbstractButton *b) { m_defaut = b; }
     void boutonannuler(QAbstractButton *b) { m_annuler = b; }
@@ -55,6 +60,8 @@ private:
     bool clavier(QWidget *cible, QKeyEvent *e);
 
     bool m_ouverte = false;
+    bool m_enchargement = false;
+    QList<std::pair<QString, dialogue::Icone>> m_avertissements;
     QPointer<QAbstractButton> m_defaut;
     QPointer<QAbstractButton> m_annuler;
 };

@@ -159,7 +159,6 @@ void Form1::chargement()
     }
     if (probleme.isEmpty())
         probleme = lus.message(f.chemin());
-    m_avertissement = probleme;
 
     if (nbjeux == 0)
         Label1->setText(QStringLiteral(" aucun jeu enregisté"));
@@ -170,12 +169,8 @@ void Form1::chargement()
         Label1->setText(travail::textenombre(nbjeux) + QStringLiteral(" jeux enregistrés pour un montant total de ") +
                         travail::textenombre(static_cast<float>(montant)) + unité());
     curseur::normal();
-}
-
-void Form1::apresaffichage()
-{
-    if (!m_avertissement.isEmpty())
-        dialogue::message(this, m_avertissement, dialogue::Icone::attention);
+    if (!probleme.isEmpty())
+        avertir(probleme);
 }
 
 void Form1::effacer()

@@ -37,7 +37,6 @@ public:
 
 protected:
     void chargement() override;
-    void apresaffichage() override;
 
 private:
     void construiremenu();
@@ -46,7 +45,6 @@ private:
     QMenuBar *m_menu;
     FondTicket *m_fond;
     QLabel *Label1;
-    QString m_avertissement;   // what the load found wrong in the saved bets file
 };
 
 // The main window, created on first use.

@@ -133,9 +133,9 @@ void Form4::chargement()
     curseur::normal();
 
     if (!lu)
-        dialogue::message(this, erreur, dialogue::Icone::critique);
+        avertir(erreur, dialogue::Icone::critique);
     else if (!lus.intact())
-        dialogue::message(this, lus.message(form1().fichier()), dialogue::Icone::attention);
+        avertir(lus.message(form1().fichier()));
 }
 
 void Form4::dechargement()

@@ -126,11 +126,9 @@ void FenetreCotes::chargement()
         if (!e.isEmpty())
             problemes << e;
     if (!problemes.isEmpty())
-        dialogue::message(this,
-                          problemes.join(QStringLiteral("\n\n")) +
-                              QStringLiteral("\n\nLes valeurs illisibles sont remplacées par les valeurs par défaut ; "
-                                             "« enregistrer » réécrit le fichier."),
-                          dialogue::Icone::attention);
+        avertir(problemes.join(QStringLiteral("\n\n")) +
+                QStringLiteral("\n\nLes valeurs illisibles sont remplacées par les valeurs par défaut ; "
+                               "« enregistrer » réécrit le fichier."));
 }
 
 void FenetreCotes::dechargement()

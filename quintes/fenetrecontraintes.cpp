@@ -70,7 +70,7 @@ bool FenetreContraintes::sortircontraintes(Destination destination)
             lignes << quintes::decrirecontrainte(c);
         List1->addItems(lignes);
         if (!lues.intact())
-            dialogue::message(this, lues.message(chemin), dialogue::Icone::attention);
+            avertir(lues.message(chemin));
         return true;
     }
     impression::Imprimante &imprimante = impression::imprimante();

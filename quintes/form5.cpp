@@ -84,5 +84,5 @@ void Form5::chargement()
     curseur::normal();
 
     if (!g.problemes.isEmpty())
-        dialogue::message(this, g.problemes.join(QStringLiteral("\n\n")), dialogue::Icone::attention);
+        avertir(g.problemes.join(QStringLiteral("\n\n")));
 }

@@ -67,7 +67,7 @@ void Form8::chargement()
     curseur::normal();
 
     if (!probleme.isEmpty())
-        dialogue::message(this, probleme, dialogue::Icone::attention);
+        avertir(probleme);
 }
 
 void Form8::dechargement()

@@ -35,12 +35,18 @@ public:
     }
 
     QStringList journal;
+    QString avertissement;   // given by the load, when set
     QPushButton *defaut;
     QPushButton *annuler;
     QListWidget *liste;
 
 protected:
-    void chargement() override { journal << QStringLiteral("chargement"); }
+    void chargement() override
+    {
+        journal << QStringLiteral("chargement");
+        if (!avertissement.isEmpty())
+            avertir(avertissement);
+    }
     void dechargement() override { journal << QStringLiteral("déchargement"); }
     bool touche(const QString &texte) override
     {
@@ -62,6 +68,7 @@ private slots:
     void instanceunique();
     void touches_data();
     void touches();
+    void avertissementapreslaffichage();
     void twips();
     void sablier();
 };
@@ -129,6 +136,40 @@ void TstFenetre::touches()
     // A key the window used never reaches the control; any other one does (the list
     // then jumps to the line that starts with it).
     QCOMPARE(e.liste->currentRow() != -1, atteint);
+}
+
+namespace {
+// Notes whether the window a message speaks of was already on screen.
+class Temoin final : public dialogue::Repondeur
+{
+public:
+    Temoin() { m_avant = dialogue::installer(this); }
+    ~Temoin() override { dialogue::installer(m_avant); }
+    dialogue::Reponse message(QWidget *parent, const QString &texte, const QString &, dialogue::Icone, dialogue::Boutons) override
+    {
+        vus << texte;
+        parentvisible << (parent && parent->isVisible());
+        return dialogue::Reponse::ok;
+    }
+    void bip() override {}
+    QStringList vus;
+    QList<bool> parentvisible;
+
+private:
+    dialogue::Repondeur *m_avant;
+};
+} // namespace
+
+void TstFenetre::avertissementapreslaffichage()
+{
+    Temoin temoin;
+    Essai e;
+    e.avertissement = QStringLiteral("Le fichier est endommagé.");
+    e.ouvrir();
+    QCOMPARE(temoin.vus, QStringList{e.avertissement});
+    QCOMPARE(temoin.parentvisible, QList<bool>{true});
+    e.ouvrir();   // already open: no load, no warning again
+    QCOMPARE(temoin.vus.size(), 1);
 }
 
 void TstFenetre::twips()
