@@ -130,12 +130,12 @@ bool Fenetre::eventFilter(QObject *o, QEvent *e)
 
 bool Fenetre::clavier(QWidget *cible, QKeyEvent *e)
 {
+    // A chord with Ctrl, Alt or Meta is a shortcut or an access key, not a typed character.
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
     const QString texte = e->text();
     if (!texte.isEmpty() && touche(texte))
         return true;
-    const bool sansmodificateur = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (!sansmodificateur)
-        return false;
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         // As on the desktop: Enter presses the focused button, else the default button.
         if (auto *b = qobject_cast<QAbstractButton *>(cible); b && b->isVisible() && b->isEnabled() && b->inherits("QPushButton")) {

@@ -272,6 +272,8 @@ bool Form3::touche(const QString &texte)
         choisirtype(TypeDePari::quinte);
     else if (texte == QLatin1String("a"))
         effacetout();
+    else if (texte == QLatin1String("\x1b"))
+        effacetout();   // Escape presses "(a) Abandonner", shown or not
     else if (texte == QLatin1String("i"))
         imprimer();
     else if (texte == QLatin1String("s"))

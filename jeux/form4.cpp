@@ -3,6 +3,7 @@
 #include "commun/controles.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
+#include "commun/liste.h"
 #include "jeux/form1.h"
 #include "jeux/form3.h"
 #include "jeux/lignejeu.h"
@@ -51,7 +52,7 @@ Form4::Form4() : Fenetre(QStringLiteral("Form4"))
 {
     setWindowTitle(QStringLiteral("tous les jeux..."));
 
-    List1 = new QListWidget(this);
+    List1 = new Liste(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);

@@ -1,6 +1,7 @@
 #include "quintes/fenetrecontraintes.h"
 
 #include "commun/dialogue.h"
+#include "commun/liste.h"
 #include "jeux/form1.h"
 #include "quintes/form5.h"
 #include "quintes/form6.h"
@@ -21,7 +22,7 @@ FenetreContraintes::FenetreContraintes() : Fenetre(QStringLiteral("contraintes")
     setWindowTitle(QStringLiteral("contraintes"));
     cliententwips(12000, 4800);
 
-    List1 = new QListWidget(this);
+    List1 = new Liste(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     placer(List1, 120, 120, 11760, 3240);
@@ -49,7 +50,7 @@ FenetreContraintes::FenetreContraintes() : Fenetre(QStringLiteral("contraintes")
     // A click, or the arrow keys, select a line; the focus alone selects none.
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem *> choisis = List1->selectedItems();
-        selection = choisis.isEmpty() ? 0 : static_cast<qint16>(List1->row(choisis.first()) + 1);
+        selection = choisis.isEmpty() ? 0 : List1->row(choisis.first()) + 1;
     });
     connect(Command1, &QPushButton::clicked, this, [this] { ajouter(); });
     connect(Command2, &QPushButton::clicked, this, [this] { supprimer(); });
@@ -116,7 +117,7 @@ void FenetreContraintes::ajouter()
 // was removed.
 bool FenetreContraintes::supprimer()
 {
-    if (selection == 0 || selection > positions.size()) {
+    if (selection < 1 || selection > positions.size()) {
         dialogue::bip();
         return false;
     }
@@ -133,7 +134,7 @@ bool FenetreContraintes::supprimer()
 
 void FenetreContraintes::modifier()
 {
-    if (selection == 0) {
+    if (selection < 1) {
         dialogue::bip();
         return;
     }

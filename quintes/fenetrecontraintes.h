@@ -42,7 +42,7 @@ private:
     QPushButton *Command5;
     QPushButton *Command6;
 
-    qint16 selection = 0;          // line last selected since the load, from 1; 0: none
+    int selection = 0;             // line last selected since the load, from 1; 0: none
     quintes::Contrainte retenue;   // the constraint removed by the last deletion
     QList<int> positions;          // record number in the file of each line of the list
 };

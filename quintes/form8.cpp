@@ -2,6 +2,7 @@
 
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
+#include "commun/liste.h"
 #include "jeux/form1.h"
 #include "quintes/bilan.h"
 #include "quintes/combinaison.h"
@@ -24,7 +25,7 @@ Form8::Form8() : Fenetre(QStringLiteral("Form8"))
     Label1->setObjectName(QStringLiteral("Label1"));
     placer(Label1, 120, 120, 11310, 375);
 
-    List1 = new QListWidget(this);
+    List1 = new Liste(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);   // 15504 lines laid out without measuring each

@@ -179,10 +179,8 @@ void Form2::affichecorrections()
 void Form2::chargement()
 {
     if (const QString e = sortirprefer(); !e.isEmpty())
-        dialogue::message(this,
-                          e + QStringLiteral("\n\nLes corrections sont remises à 0. Le fichier ne sera remplacé que si "
-                                             "vous enregistrez."),
-                          dialogue::Icone::attention);
+        avertir(e + QStringLiteral("\n\nLes corrections sont remises à 0. Le fichier ne sera remplacé que si "
+                                   "vous enregistrez."));
     affichecorrections();
 }
 

@@ -181,6 +181,15 @@ Corrections lirecorrections(const QByteArray &contenu)
         r.ligne = lecture.ligne();
         return r;
     }
+    // The calibration window sets whole corrections from -1000 to 1000; anything else was
+    // not written by it and would move the marks off the ticket.
+    for (const float v : {cvp, chp}) {
+        if (v < -1000 || v > 1000) {
+            r.erreur = QStringLiteral("la correction %1 n'est pas comprise entre -1000 et 1000").arg(double(v));
+            r.ligne = v == cvp ? 1 : 2;
+            return r;
+        }
+    }
     r.cvp = cvp;
     r.chp = chp;
     return r;

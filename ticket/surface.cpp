@@ -73,7 +73,9 @@ bool Enregistreuse::findocument()
         abandonner();
         return false;
     }
-    operations.append(Operation{Operation::fin, {}, {}, {}});
+    // Like the printer: a document with nothing drawn sends nothing.
+    if (!m_ouvert.isEmpty())
+        operations.append(Operation{Operation::fin, {}, {}, {}});
     m_ouvert.clear();
     return true;
 }

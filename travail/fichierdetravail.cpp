@@ -28,7 +28,7 @@ QString racine()
     QString dossier = qEnvironmentVariable("KRN_RACINE");
     if (dossier.isEmpty()) {
 #ifdef Q_OS_WIN
-        dossier = QStringLiteral("C:/");
+        dossier = QStringLiteral("c:/");
 #else
         dossier = QDir::homePath() + QStringLiteral("/.local/share/krn");
 #endif

@@ -3,6 +3,7 @@
 
 #include "commun/curseur.h"
 #include "commun/fenetre.h"
+#include "commun/liste.h"
 #include "essais/essais.h"
 
 #include <QLineEdit>
@@ -71,6 +72,7 @@ private slots:
     void avertissementapreslaffichage();
     void twips();
     void sablier();
+    void listegardesaselection();
 };
 
 void TstFenetre::cycle()
@@ -114,6 +116,7 @@ void TstFenetre::touches_data()
     QTest::newRow("s dans la liste") << "List1" << int(Qt::Key_S) << "s" << QStringList{"s"} << false;
     QTest::newRow("s sur un bouton") << "Command2" << int(Qt::Key_S) << "s" << QStringList{"s"} << false;
     QTest::newRow("S n'est pas s") << "List1" << int(Qt::Key_S) << "S" << QStringList{} << true;
+    QTest::newRow("Alt+s n'est pas s") << "Command2" << int(Qt::Key_S) << "s" << QStringList{} << false;
     QTest::newRow("Entrée: bouton par défaut") << "List1" << int(Qt::Key_Return) << "\r" << QStringList{"défaut"} << false;
     QTest::newRow("Entrée sur un bouton: ce bouton") << "Command2" << int(Qt::Key_Return) << "\r" << QStringList{"annuler"} << false;
     QTest::newRow("Échap: bouton d'annulation") << "List1" << int(Qt::Key_Escape) << "\x1b" << QStringList{"annuler"} << false;
@@ -131,7 +134,10 @@ void TstFenetre::touches()
     e.journal.clear();
     auto *w = e.findChild<QWidget *>(cible);
     w->setFocus();
-    QTest::sendKeyEvent(QTest::Press, w, Qt::Key(touche), texte, texte == "S" ? Qt::ShiftModifier : Qt::NoModifier);
+    const Qt::KeyboardModifiers modificateurs = texte == "S" ? Qt::ShiftModifier
+                                                : QString::fromUtf8(QTest::currentDataTag()).startsWith("Alt") ? Qt::AltModifier
+                                                                                                                : Qt::NoModifier;
+    QTest::sendKeyEvent(QTest::Press, w, Qt::Key(touche), texte, modificateurs);
     QCOMPARE(e.journal, attendu);
     // A key the window used never reaches the control; any other one does (the list
     // then jumps to the line that starts with it).
@@ -191,6 +197,25 @@ void TstFenetre::sablier()
         QVERIFY(curseur::ensablier());
     }
     QVERIFY(!curseur::ensablier());
+}
+
+void TstFenetre::listegardesaselection()
+{
+    Liste l;
+    l.addItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    l.resize(200, 300);
+    l.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&l));
+    const QPoint b = l.visualItemRect(l.item(1)).center();
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, b);
+    QCOMPARE(l.selectedItems(), QList<QListWidgetItem *>{l.item(1)});
+    // Below the last line, then Ctrl on the chosen line: the choice stays.
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, QPoint(100, 280));
+    QCOMPARE(l.selectedItems(), QList<QListWidgetItem *>{l.item(1)});
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, Qt::ControlModifier, b);
+    QCOMPARE(l.selectedItems(), QList<QListWidgetItem *>{l.item(1)});
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(2)).center());
+    QCOMPARE(l.selectedItems(), QList<QListWidgetItem *>{l.item(2)});
 }
 
 QTEST_MAIN(TstFenetre)

@@ -345,6 +345,16 @@ private slots:
         QVERIFY(racine->lire(travail::noms::fichier).isEmpty());
     }
 
+    // Escape abandons an incomplete entry too, while "(a) Abandonner" is hidden.
+    void echapincomplet()
+    {
+        chevaux({4, 9});
+        QVERIFY(!visible(u"Command10"_s));
+        QTest::keyClick(controle(u"Command5(1)"_s), Qt::Key_Escape);
+        QCOMPARE(cases(), montres({}));
+        QVERIFY(form3().estouverte());
+    }
+
     // "Abandonner" clears the horses only.
     void abandonner()
     {

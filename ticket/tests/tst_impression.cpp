@@ -263,6 +263,10 @@ void TestImpression::echecs_data()
                                               << QStringLiteral("est endommagé");
     QTest::newRow("prefer non numérique") << essais::lignes({" 12 ", "douze"}) << QByteArray() << false << QString()
                                           << false << QStringLiteral("(ligne 2 : « douze » n'est pas un nombre)");
+    QTest::newRow("prefer au-delà des glissières") << essais::lignes({" 1500 ", "-20 "}) << QByteArray() << false << QString()
+                                                   << false << QStringLiteral("(ligne 1 : la correction 1500 n'est pas comprise entre -1000 et 1000)");
+    QTest::newRow("prefer démesuré") << essais::lignes({" 0 ", "1e30 "}) << QByteArray() << false << QString() << false
+                                     << QStringLiteral("n'est pas comprise entre -1000 et 1000");
     QTest::newRow("prefer d'une ligne vide") << QByteArray("\r\n") << QByteArray() << false << QString() << false
                                              << QStringLiteral("n'est pas un nombre");
     QTest::newRow("imprimante qui refuse") << bon << QByteArray() << false
