@@ -27,7 +27,8 @@ Form1 &form1()
 
 Form1::Form1() : Fenetre(QStringLiteral("Form1"))
 {
-    setWindowTitle(QString());
+    // No title text; an empty title would be replaced by the application's name.
+    setWindowTitle(QStringLiteral(" "));
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->setSpacing(0);
