@@ -10,7 +10,7 @@
 namespace travail {
 
 // The directory that stands for the root of drive C: KRN_RACINE when it is set,
-// otherwise C:\ on Windows and ~/.local/share/krn elsewhere (created on first use).
+// otherwise c:\ on Windows and ~/.local/share/krn elsewhere (created on first use).
 QString racine();
 
 // Names of the work files, which never change.
