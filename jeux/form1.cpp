@@ -149,9 +149,7 @@ void Form1::chargement()
     FichierDeTravail f(fichier());
     QString probleme;
     QByteArray contenu;
-    if (travail::Resultat r = f.assurerexistence(); !r.ok())
-        probleme = r.erreur;
-    else if (travail::Resultat r = f.lire(contenu); !r.ok())
+    if (travail::Resultat r = f.assureretlire(contenu); !r.ok())
         probleme = r.erreur;
     const travail::LectureJeux lus = travail::lirejeux(contenu);
     for (const travail::Jeu &j : lus.jeux) {

@@ -26,16 +26,13 @@ Form4 &form4()
 
 namespace {
 
-// Reads the saved bets file as it is now. A failure is told to the user, or left in
-// `erreur` when the caller tells it later.
-bool relire(QWidget *parent, travail::LectureJeux &lus, QString *erreur = nullptr)
+// Reads the saved bets file as it is now, its bytes into `octets` when asked. A failure is
+// told to the user, or left in `erreur` when the caller tells it later.
+bool relire(QWidget *parent, travail::LectureJeux &lus, QString *erreur = nullptr, QByteArray *octets = nullptr)
 {
     const FichierDeTravail f(form1().fichier());
     QByteArray contenu;
-    travail::Resultat r = f.assurerexistence();
-    if (r.ok())
-        r = f.lire(contenu);
-    if (!r.ok()) {
+    if (const travail::Resultat r = f.assureretlire(contenu); !r.ok()) {
         if (erreur)
             *erreur = r.erreur;
         else
@@ -43,6 +40,8 @@ bool relire(QWidget *parent, travail::LectureJeux &lus, QString *erreur = nullpt
         return false;
     }
     lus = travail::lirejeux(contenu);
+    if (octets)
+        *octets = contenu;
     return true;
 }
 
@@ -176,7 +175,8 @@ bool Form4::retirerchoisi()
     // The list mirrors the file as it was at the load; another window may have changed it
     // since (the main window's clear command). Never drop a bet other than the one shown.
     travail::LectureJeux lus;
-    if (!relire(this, lus))
+    QByteArray octets;
+    if (!relire(this, lus, nullptr, &octets))
         return false;
     const qsizetype ici = lus.positions.indexOf(numero);
     if (ici < 0 || lus.jeux[ici] != jeu) {
@@ -189,7 +189,7 @@ bool Form4::retirerchoisi()
     }
 
     const FichierDeTravail f(form1().fichier());
-    if (travail::Resultat r = f.retirer(form1().tampon(), 12, [numero](int k) { return k != numero; }); !r.ok()) {
+    if (travail::Resultat r = f.retirer(form1().tampon(), octets, 12, [numero](int k) { return k != numero; }); !r.ok()) {
         dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être effacé ; le fichier est resté tel quel.\n\n") + r.erreur,
                           dialogue::Icone::critique);
         return false;

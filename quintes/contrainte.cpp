@@ -39,29 +39,20 @@ QByteArray enregistrement(const Contrainte &c)
 LectureContraintes lirecontraintes(const QByteArray &contenu)
 {
     LectureContraintes r;
-    travail::Lecture lecture(contenu);
-    int k = 0;
-    while (!lecture.fini()) {
-        ++k;
-        const int premiere = lecture.valeurs();
+    const auto lire = [](travail::Lecture &lecture) {
         Contrainte c;
         c.nombre = lecture.octet();
         for (int h = 1; h <= 20; ++h)
             c.ensemble[h] = lecture.booleen();
         c.aumoins = lecture.booleen();
-        if (lecture.valide()) {
-            r.contraintes.append(c);
-            r.positions.append(k);
-            continue;
-        }
-        r.dommages.append({k, lecture.ligne(), lecture.erreur()});
-        // Step over what is left of the damaged record, so that the next one is read in place.
-        lecture.reprendre();
-        while (lecture.valeurs() - premiere < valeursparcontrainte && lecture.passer()) {
-        }
-        if (!lecture.valide())
-            break;
-    }
+        return c;
+    };
+    // Readers take a record as it stands: only the form of its values is checked.
+    const auto controle = [](const Contrainte &) { return QString(); };
+    r.dommages = travail::lireenregistrements(contenu, valeursparcontrainte, lire, controle, [&r](Contrainte c, int k) {
+        r.contraintes.append(c);
+        r.positions.append(k);
+    });
     return r;
 }
 
@@ -83,13 +74,8 @@ QString LectureContraintes::message(const QString &chemin) const
     if (dommages.isEmpty())
         return {};
     QString texte = QStringLiteral("Le fichier des contraintes « %1 » est endommagé.\n\n").arg(QDir::toNativeSeparators(chemin));
-    const int montres = std::min<int>(dommages.size(), 5);
-    for (int i = 0; i < montres; ++i) {
-        const DommageContrainte &d = dommages[i];
-        texte += QStringLiteral("Contrainte n° %1, ligne %2 : %3.\n").arg(d.enregistrement).arg(d.ligne).arg(d.raison);
-    }
-    if (dommages.size() > montres)
-        texte += QStringLiteral("… et %1 autre(s) contrainte(s) endommagée(s).\n").arg(dommages.size() - montres);
+    texte += travail::listedommages(dommages, QStringLiteral("Contrainte"),
+                                    QStringLiteral("… et %1 autre(s) contrainte(s) endommagée(s)."));
     texte += QStringLiteral("\nSeules les %1 contrainte(s) lisible(s) sont prises en compte. Le fichier n'a pas été modifié.")
                  .arg(contraintes.size());
     return texte;
@@ -112,7 +98,7 @@ Resultat retirecontrainte(const QString &chemin, const QString &tampon, int k, s
     if (i < 0) {
         // Either the file has fewer than k records, or record k cannot be read: in both
         // cases nothing is removed and the file stays as it is.
-        for (const DommageContrainte &d : lus.dommages)
+        for (const travail::Dommage &d : lus.dommages)
             if (d.enregistrement == k)
                 return Resultat::echec(QStringLiteral("La contrainte n° %1 du fichier « %2 » est endommagée (ligne %3 : %4) ; "
                                                       "elle n'a pas été supprimée.")
@@ -122,7 +108,7 @@ Resultat retirecontrainte(const QString &chemin, const QString &tampon, int k, s
                                            .arg(d.raison));
         return {};
     }
-    if (Resultat r = f.retirer(tampon, valeursparcontrainte, [k](int j) { return j != k; }); !r.ok())
+    if (Resultat r = f.retirer(tampon, contenu, valeursparcontrainte, [k](int j) { return j != k; }); !r.ok())
         return r;
     retiree = lus.contraintes[i];
     return {};

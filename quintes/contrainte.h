@@ -3,6 +3,7 @@
 // The constraint file holds one 22-line record per constraint, in the order they were
 // saved: nombre, the twenty flags of horses 1 to 20, aumoins.
 
+#include "travail/enregistrements.h"
 #include "travail/fichierdetravail.h"
 
 #include <QByteArray>
@@ -32,18 +33,11 @@ inline constexpr int valeursparcontrainte = 22;
 // The 22 lines of one record.
 QByteArray enregistrement(const Contrainte &c);
 
-struct DommageContrainte
-{
-    int enregistrement = 0;   // record number, from 1
-    int ligne = 0;            // line of the file, from 1
-    QString raison;
-};
-
 struct LectureContraintes
 {
     QList<Contrainte> contraintes;    // the readable records, in file order
     QList<int> positions;             // record number in the file (from 1) of each of them
-    QList<DommageContrainte> dommages;
+    QList<travail::Dommage> dommages;
     QString erreur;                   // the file itself could not be read
 
     bool intact() const { return dommages.isEmpty() && erreur.isEmpty(); }

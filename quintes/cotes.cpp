@@ -99,18 +99,8 @@ void FenetreCotes::chargement()
 {
     const Form1 &f = form1();
     QStringList problemes;
-    QByteArray octets;
-
-    quintes::LectureCotes cotes;
-    if (travail::Resultat r = FichierDeTravail(f.cote()).lire(octets); !r.ok())
-        cotes.erreur = r.erreur;
-    else
-        cotes = quintes::lirecotes(octets, f.cote());
-    quintes::LectureFiltre filtre;
-    if (travail::Resultat r = FichierDeTravail(f.contrecote()).lire(octets); !r.ok())
-        filtre.erreur = r.erreur;
-    else
-        filtre = quintes::lirefiltre(octets, f.contrecote());
+    const quintes::LectureCotes cotes = quintes::lirecotes(f.cote());
+    const quintes::LectureFiltre filtre = quintes::lirefiltre(f.contrecote());
 
     for (int h = 1; h <= 20; ++h)
         Text1[h - 1]->setText(travail::textenombre(cotes.cotes[h]));

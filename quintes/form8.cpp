@@ -51,10 +51,8 @@ void Form8::chargement()
     QString probleme;
     const FichierDeTravail quinteo(form1().quinteo());
     QByteArray contenu;
-    if (travail::Resultat r = quinteo.assurerexistence(); !r.ok())
-        probleme = r.erreur;
     curseur::sablier();
-    if (travail::Resultat r = quinteo.lire(contenu); !r.ok() && probleme.isEmpty())
+    if (travail::Resultat r = quinteo.assureretlire(contenu); !r.ok())
         probleme = r.erreur;
     const quintes::LectureCombinaisons lus = quintes::lirecombinaisons(contenu);
     if (probleme.isEmpty())

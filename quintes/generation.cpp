@@ -255,6 +255,28 @@ LectureFiltre lirefiltre(const QByteArray &contenu, const QString &chemin)
     return r;
 }
 
+LectureCotes lirecotes(const QString &chemin)
+{
+    QByteArray octets;
+    if (Resultat r = FichierDeTravail(chemin).assureretlire(octets); !r.ok()) {
+        LectureCotes l;
+        l.erreur = r.erreur;
+        return l;
+    }
+    return lirecotes(octets, chemin);
+}
+
+LectureFiltre lirefiltre(const QString &chemin)
+{
+    QByteArray octets;
+    if (Resultat r = FichierDeTravail(chemin).assureretlire(octets); !r.ok()) {
+        LectureFiltre l;
+        l.erreur = r.erreur;
+        return l;
+    }
+    return lirefiltre(octets, chemin);
+}
+
 QByteArray enregistrementcotes(const Cotes &cotes)
 {
     travail::Ecriture e;
@@ -275,10 +297,10 @@ Generation generer(const CheminsGeneration &chemins)
     Generation g;
 
     // The constraints.
-    const FichierDeTravail contrainte(chemins.contrainte);
-    if (Resultat r = contrainte.assurerexistence(); !r.ok())
+    QByteArray octets;
+    if (Resultat r = FichierDeTravail(chemins.contrainte).assureretlire(octets); !r.ok())
         g.problemes << r.erreur;
-    const LectureContraintes lues = lirecontraintes(chemins.contrainte);
+    const LectureContraintes lues = lirecontraintes(octets);
     if (!lues.intact())
         g.problemes << lues.message(chemins.contrainte);
     g.nbcontraintes = static_cast<int>(lues.contraintes.size());
@@ -298,22 +320,8 @@ Generation generer(const CheminsGeneration &chemins)
         g.problemes << r.erreur;
 
     // The odds and the filter settings.
-    const FichierDeTravail cote(chemins.cote);
-    const FichierDeTravail contrecote(chemins.contrecote);
-    for (const FichierDeTravail *f : {&cote, &contrecote})
-        if (Resultat r = f->assurerexistence(); !r.ok())
-            g.problemes << r.erreur;
-    QByteArray octets;
-    LectureCotes cotes;
-    if (Resultat r = cote.lire(octets); !r.ok())
-        cotes.erreur = r.erreur;
-    else
-        cotes = lirecotes(octets, chemins.cote);
-    LectureFiltre filtre;
-    if (Resultat r = contrecote.lire(octets); !r.ok())
-        filtre.erreur = r.erreur;
-    else
-        filtre = lirefiltre(octets, chemins.contrecote);
+    const LectureCotes cotes = lirecotes(chemins.cote);
+    LectureFiltre filtre = lirefiltre(chemins.contrecote);
 
     if (!filtre.erreur.isEmpty())
         g.problemes << filtre.erreur + QStringLiteral("\n\nLe filtre sur les côtes n'a pas été appliqué.");

@@ -49,6 +49,9 @@ struct LectureFiltre
 // A damaged file keeps the values read before the damage and the defaults after it.
 LectureCotes lirecotes(const QByteArray &contenu, const QString &chemin);
 LectureFiltre lirefiltre(const QByteArray &contenu, const QString &chemin);
+// The same from the files, each created empty when missing.
+LectureCotes lirecotes(const QString &chemin);
+LectureFiltre lirefiltre(const QString &chemin);
 
 // The bytes the odds window writes and the generator reads.
 QByteArray enregistrementcotes(const Cotes &cotes);

@@ -123,10 +123,8 @@ QString Form2::sortirprefer()
     cvp = 0;
     chp = 0;
     const FichierDeTravail f(form1().prefer());
-    if (travail::Resultat r = f.assurerexistence(); !r.ok())
-        return r.erreur;
     QByteArray contenu;
-    if (travail::Resultat r = f.lire(contenu); !r.ok())
+    if (travail::Resultat r = f.assureretlire(contenu); !r.ok())
         return r.erreur;
     const ticket::Corrections c = ticket::lirecorrections(contenu);
     if (!c.ok())

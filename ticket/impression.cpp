@@ -1,6 +1,7 @@
 #include "ticket/impression.h"
 
 #include "travail/format.h"
+#include "travail/jeu.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -61,6 +62,13 @@ Marque lire(const QString &chemin)
     return r;
 }
 
+// What the printer said of its refusal, or a sentence of our own when it said nothing.
+QString refus(const impression::Imprimante &imprimante)
+{
+    const QString e = imprimante.erreur();
+    return e.isEmpty() ? QStringLiteral("L'imprimante a refusé l'impression.") : e;
+}
+
 } // namespace
 
 QStringList emplacementsmarque()
@@ -101,11 +109,11 @@ Marque chargermarque()
 QList<Case> casesjeu(const QString &tj, float m, const std::array<float, 9> &j, bool dt)
 {
     QList<Case> r;
-    if (tj == QStringLiteral("quinté"))
+    if (tj == travail::TypeDePari::quinte)
         r.append(casestype[2]);
-    else if (tj == QStringLiteral("quarté"))
+    else if (tj == travail::TypeDePari::quarte)
         r.append(casestype[1]);
-    else if (tj == QStringLiteral("tiercé"))
+    else if (tj == travail::TypeDePari::tierce)
         r.append(casestype[0]);
 
     for (std::size_t k = 0; k < mises.size(); ++k)
@@ -143,10 +151,8 @@ QString quellecase(impression::Imprimante &imprimante, float rang, float numero,
     const Marque marque = chargermarque();
     if (!marque.ok())
         return marque.erreur;
-    if (!imprimante.marque(marque.image, position(rang, numero, v, h))) {
-        const QString e = imprimante.erreur();
-        return e.isEmpty() ? QStringLiteral("L'imprimante a refusé l'impression.") : e;
-    }
+    if (!imprimante.marque(marque.image, position(rang, numero, v, h)))
+        return refus(imprimante);
     return {};
 }
 
@@ -161,9 +167,9 @@ QString imprimecases(impression::Imprimante &imprimante, const QList<Case> &case
         }
     }
     if (!imprimante.findocument()) {
+        const QString e = refus(imprimante);
         imprimante.abandonner();
-        const QString e = imprimante.erreur();
-        return e.isEmpty() ? QStringLiteral("L'imprimante a refusé l'impression.") : e;
+        return e;
     }
     return {};
 }

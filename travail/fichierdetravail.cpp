@@ -128,6 +128,14 @@ Resultat FichierDeTravail::lire(QByteArray &contenu) const
     return {};
 }
 
+Resultat FichierDeTravail::assureretlire(QByteArray &contenu) const
+{
+    contenu.clear();
+    if (Resultat r = assurerexistence(); !r.ok())
+        return r;
+    return lire(contenu);
+}
+
 Resultat FichierDeTravail::ajouter(const QByteArray &enregistrements) const
 {
     QFile f(m_chemin);
@@ -180,6 +188,12 @@ Resultat FichierDeTravail::retirer(const QString &tampon, int valeurs, const std
     QByteArray contenu;
     if (Resultat r = lire(contenu); !r.ok())
         return r;
+    return retirer(tampon, contenu, valeurs, garder);
+}
+
+Resultat FichierDeTravail::retirer(const QString &tampon, const QByteArray &contenu, int valeurs,
+                                   const std::function<bool(int)> &garder) const
+{
     QByteArray gardes;
     gardes.reserve(contenu.size());
     Lecture lecture(contenu);

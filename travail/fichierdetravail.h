@@ -54,6 +54,7 @@ public:
 
     Resultat assurerexistence() const;                  // create empty when missing
     Resultat lire(QByteArray &contenu) const;           // the whole file; a missing file reads as empty
+    Resultat assureretlire(QByteArray &contenu) const;  // make sure it exists, then read it
     Resultat ajouter(const QByteArray &enregistrements) const;   // one write at the end
     Resultat reecrire(const QByteArray &contenu) const; // empties the file first
     Resultat supprimer() const;                         // a missing file is not an error
@@ -68,6 +69,10 @@ public:
     // are copied byte for byte, so even one the program cannot read is never lost; an
     // incomplete record at the end is kept as it stands.
     Resultat retirer(const QString &tampon, int valeurs, const std::function<bool(int)> &garder) const;
+    // The same from `contenu`, the bytes of the file as the caller has just read and
+    // checked them: what is dropped is what was checked.
+    Resultat retirer(const QString &tampon, const QByteArray &contenu, int valeurs,
+                     const std::function<bool(int)> &garder) const;
 
     // For tests only: called after the scratch file is written and before the rename;
     // returning false stops there, as a crash would.

@@ -38,6 +38,7 @@ public:
     bool valide() const { return m_erreur.isEmpty(); }
     QString erreur() const { return m_erreur; }
     int ligne() const { return m_ligne; }   // line (from 1) of the last value read or refused
+    int lignesuivante() const { return m_ligneCourante; }   // line where the next value starts
     qsizetype position() const { return m_pos; }
 
     QString chaine();

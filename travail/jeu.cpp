@@ -105,37 +105,19 @@ bool semble_utf8(const QByteArray &contenu)
 LectureJeux lirejeux(const QByteArray &contenu)
 {
     LectureJeux r;
-    Lecture lecture(contenu);
-    int k = 0;
-    while (!lecture.fini()) {
-        ++k;
-        const int premiere = lecture.valeurs();
+    const auto lire = [](Lecture &lecture) {
         Jeu j;
         j.typedejeu = lecture.chaine();
-        int ligne = lecture.ligne();
         j.mult = lecture.simple();
         j.dtlo = lecture.booleen();
         for (qint16 &v : j.chevaux)
             v = lecture.entier16();
-        QString raison;
-        if (!lecture.valide()) {
-            raison = lecture.erreur();
-            ligne = lecture.ligne();
-        } else if (const QString defaut = controle(j); !defaut.isEmpty())
-            raison = defaut;
-        if (raison.isEmpty()) {
-            r.jeux.append(j);
-            r.positions.append(k);
-            continue;
-        }
-        r.dommages.append({k, ligne, raison});
-        // Step over what is left of the damaged record, so that the next one is read in place.
-        lecture.reprendre();
-        while (lecture.valeurs() - premiere < valeursparjeu && lecture.passer()) {
-        }
-        if (!lecture.valide())
-            break;
-    }
+        return j;
+    };
+    r.dommages = lireenregistrements(contenu, valeursparjeu, lire, controle, [&r](Jeu j, int k) {
+        r.jeux.append(std::move(j));
+        r.positions.append(k);
+    });
     if (!r.dommages.isEmpty())
         r.utf8 = semble_utf8(contenu);
     return r;
@@ -146,13 +128,7 @@ QString LectureJeux::message(const QString &chemin) const
     if (dommages.isEmpty())
         return {};
     QString texte = QStringLiteral("Le fichier des jeux enregistrés « %1 » est endommagé.\n\n").arg(QDir::toNativeSeparators(chemin));
-    const int montres = std::min<int>(dommages.size(), 5);
-    for (int i = 0; i < montres; ++i) {
-        const Dommage &d = dommages[i];
-        texte += QStringLiteral("Jeu n° %1, ligne %2 : %3.\n").arg(d.enregistrement).arg(d.ligne).arg(d.raison);
-    }
-    if (dommages.size() > montres)
-        texte += QStringLiteral("… et %1 autre(s) jeu(x) endommagé(s).\n").arg(dommages.size() - montres);
+    texte += listedommages(dommages, QStringLiteral("Jeu"), QStringLiteral("… et %1 autre(s) jeu(x) endommagé(s)."));
     if (utf8)
         texte += QStringLiteral("\nLe fichier semble enregistré en UTF-8 ; il doit l'être en Windows-1252 (Europe occidentale).\n");
     if (jeux.isEmpty())

@@ -1,6 +1,8 @@
 #pragma once
 // One saved bet and the saved bets file: 12 lines a bet, in the order they were added.
 
+#include "travail/enregistrements.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -38,14 +40,6 @@ qint64 c(qint16 n, qint16 p);
 
 // Price of a bet in euros; 0 for a type string that is none of the three.
 double prix(const QString &typedejeu, qint16 nb, float mult, bool dtlo);
-
-// A damaged record: where it starts and what is wrong with it.
-struct Dommage
-{
-    int enregistrement = 0;   // record number, from 1
-    int ligne = 0;            // line of the file, from 1
-    QString raison;
-};
 
 struct LectureJeux
 {

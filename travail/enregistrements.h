@@ -1,0 +1,64 @@
+#pragma once
+// Work files made of records of a fixed number of values (12 for a saved bet, 22 for a
+// constraint): reading every record that can be read, and reporting the others.
+
+#include "travail/format.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <utility>
+
+namespace travail {
+
+// A damaged record: its number and the line where the fault was found.
+struct Dommage
+{
+    int enregistrement = 0;   // record number, from 1
+    int ligne = 0;            // line of the file, from 1
+    QString raison;
+};
+
+// Reads records of `valeurs` values one after another. `lire(lecture)` takes one record;
+// `controle(record)` says what is wrong with a record whose values all had the right form
+// (empty when nothing); a sound record goes to `garder(record, k)`, k its number from 1.
+// A damaged record is reported and stepped over, so that the next one is read in place;
+// a record cut short ends the reading. The bytes are never changed.
+template<class Lire, class Controle, class Garder>
+QList<Dommage> lireenregistrements(const QByteArray &contenu, int valeurs, Lire lire, Controle controle, Garder garder)
+{
+    QList<Dommage> dommages;
+    Lecture lecture(contenu);
+    int k = 0;
+    while (!lecture.fini()) {
+        ++k;
+        const int premiere = lecture.valeurs();
+        int ligne = lecture.lignesuivante();
+        auto enregistrement = lire(lecture);
+        QString raison;
+        if (!lecture.valide()) {
+            raison = lecture.erreur();
+            ligne = lecture.ligne();
+        } else {
+            raison = controle(enregistrement);
+        }
+        if (raison.isEmpty()) {
+            garder(std::move(enregistrement), k);
+            continue;
+        }
+        dommages.append({k, ligne, raison});
+        lecture.reprendre();
+        while (lecture.valeurs() - premiere < valeurs && lecture.passer()) {
+        }
+        if (!lecture.valide())
+            break;
+    }
+    return dommages;
+}
+
+// The first five damages, one a line: "<nom> n° 3, ligne 25 : <raison>.", then `autres`
+// (a text holding %1) for how many more there are.
+QString listedommages(const QList<Dommage> &dommages, const QString &nom, const QString &autres);
+
+} // namespace travail
