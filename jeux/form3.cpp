@@ -227,10 +227,9 @@ void Form3::ordres()
 void Form3::multiplicateur()
 {
     Label3->hide();
-    static constexpr float valeurs[7] = {1, 2, 3, 4, 5, 10, 20};
-    for (int i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < travail::mises.size(); ++i)
         if (Option4[i]->isChecked())
-            mult = valeurs[i];
+            mult = travail::mises[i];
     raffraich();
 }
 

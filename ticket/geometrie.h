@@ -3,6 +3,8 @@
 // corner of the printable area. A box is addressed by a row and a column; the horses
 // fill rows 1 to 8 and columns 1 to 20, the other boxes sit at negative columns.
 
+#include "travail/jeu.h"
+
 #include <QPointF>
 #include <QString>
 
@@ -30,8 +32,8 @@ struct Case
 
 // The boxes of the bet types, in the order tiercé, quarté, quinté.
 inline constexpr std::array<Case, 3> casestype = {{{4, -9.5f}, {4, -6.55f}, {4, -3.6f}}};
-// The stake boxes of multipliers 1, 2, 3, 4, 5, 10, 20.
-inline constexpr std::array<float, 7> mises = {1, 2, 3, 4, 5, 10, 20};
+// The stake boxes of the multipliers 1, 2, 3, 4, 5, 10, 20 (travail::mises).
+using travail::mises;
 inline constexpr std::array<Case, 7> casesmise = {
     {{7, -12.55f}, {7, -11.55f}, {7, -10.55f}, {7, -9.55f}, {7, -8.55f}, {7, -7.55f}, {7, -6.55f}}};
 // The box "dans tous les ordres".

@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace travail {
 
 int places(const QString &typedejeu)
@@ -63,7 +65,7 @@ constexpr int valeursparjeu = 12;
 
 bool multvalide(float m)
 {
-    return m == 1 || m == 2 || m == 3 || m == 4 || m == 5 || m == 10 || m == 20;
+    return std::find(mises.begin(), mises.end(), m) != mises.end();
 }
 
 // What is wrong with a record whose values all had the right form; empty when nothing.

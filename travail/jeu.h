@@ -18,6 +18,9 @@ inline const QString quarte = QStringLiteral("quart\u00e9");
 inline const QString quinte = QStringLiteral("quint\u00e9");
 } // namespace TypeDePari
 
+// The seven stake multipliers, in the order of their option buttons and ticket boxes.
+inline constexpr std::array<float, 7> mises = {1, 2, 3, 4, 5, 10, 20};
+
 // Places named by a bet type (its minimum number of horses): 3, 4, 5, or 0 for no type.
 int places(const QString &typedejeu);
 
