@@ -3,6 +3,7 @@
 #include "apropos/registre.h"
 #include "apropos/systeme.h"
 #include "commun/dialogue.h"
+#include "jeux/form1.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -144,14 +145,12 @@ void frmAbout::chargement()
 
     // Owned by the main window, so that it has no button of its own in the task bar
     // and stays in front of it.
-    for (Fenetre *f : Fenetre::ouvertes())
-        if (f != this && f->objectName() == QLatin1String("Form1")) {
-            winId();
-            f->winId();
-            if (windowHandle())
-                windowHandle()->setTransientParent(f->windowHandle());
-            break;
-        }
+    if (Form1 &principale = form1(); principale.estouverte()) {
+        winId();
+        principale.winId();
+        if (windowHandle())
+            windowHandle()->setTransientParent(principale.windowHandle());
+    }
     cmdOK->setFocus();
 }
 
