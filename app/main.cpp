@@ -2,6 +2,7 @@
 
 #include "commun/fenetre.h"
 #include "jeux/form1.h"
+#include "krn/version.h"
 #include "ticket/imprimanteqt.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KRN"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.9"));
+    QApplication::setApplicationVersion(QStringLiteral(KRN_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
     // The program speaks French, so do the standard buttons of its message boxes.
@@ -21,13 +22,13 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qt);
 
     // Tickets and listings go to the system's default printer.
-    impression::ImprimanteQt imprimante;
-    impression::installer(&imprimante);
+    ticket::ImprimanteQt imprimante;
+    ticket::installer(&imprimante);
 
-    Fenetre::quitterapresderniere = true;
+    fenetres::installerfin([] { QCoreApplication::quit(); });
     form1().ouvrir();
     const int code = QApplication::exec();
     fenetres::detruiretout();
-    impression::installer(nullptr);
+    ticket::installer(nullptr);
     return code;
 }

@@ -3,7 +3,7 @@
 #include "apropos/registre.h"
 #include "apropos/systeme.h"
 #include "commun/dialogue.h"
-#include "jeux/form1.h"
+#include "krn/version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -15,11 +15,6 @@
 #include <QWindow>
 
 namespace {
-
-// The program's version, from the build.
-constexpr int versionmajeure = KRN_VERSION_MAJEURE;
-constexpr int versionmineure = KRN_VERSION_MINEURE;
-constexpr int revision = KRN_VERSION_REVISION;
 
 // The logo: a horseshoe over a strip of turf, with the cross that marks a ticket box.
 QPixmap logo(int largeur, int hauteur)
@@ -140,16 +135,16 @@ frmAbout::frmAbout() : Fenetre(QStringLiteral("frmAbout"))
 void frmAbout::chargement()
 {
     setWindowTitle(QStringLiteral("À propos de ") + dialogue::titre);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(versionmajeure).arg(versionmineure).arg(revision));
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(KRN_VERSION_MAJEURE).arg(KRN_VERSION_MINEURE).arg(KRN_VERSION_REVISION));
     lblTitle->setText(dialogue::titre);
 
-    // Owned by the main window, so that it has no button of its own in the task bar
-    // and stays in front of it.
-    if (Form1 &principale = form1(); principale.estouverte()) {
+    // Owned by the window it was opened from, so that it has no button of its own in the
+    // task bar and stays in front of it.
+    if (m_proprietaire && m_proprietaire->isVisible()) {
         winId();
-        principale.winId();
+        m_proprietaire->winId();
         if (windowHandle())
-            windowHandle()->setTransientParent(principale.windowHandle());
+            windowHandle()->setTransientParent(m_proprietaire->windowHandle());
     }
     cmdOK->setFocus();
 }
@@ -157,7 +152,7 @@ void frmAbout::chargement()
 void frmAbout::StartSysInfo()
 {
     const QString chemin = apropos::cheminsysinfo();
-    if (!chemin.isEmpty() && systeme::actuel().demarrer(chemin))
+    if (!chemin.isEmpty() && apropos::actuel().demarrer(chemin))
         return;
     dialogue::message(this, QStringLiteral("Les informations système ne sont pas disponibles actuellement"),
                       dialogue::Icone::aucune, dialogue::Boutons::ok, dialogue::titre);

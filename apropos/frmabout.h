@@ -14,6 +14,10 @@ class frmAbout : public Fenetre
 public:
     frmAbout();
 
+    // The window that owns this one: the About window stays in front of it and has no
+    // button of its own in the task bar.
+    void proprietaire(QWidget *fenetre) { m_proprietaire = fenetre; }
+
     // Starts the system-information tool, or tells the user it is not available.
     void StartSysInfo();
     // One value of the registry (see apropos::GetKeyValue).
@@ -23,6 +27,7 @@ protected:
     void chargement() override;
 
 private:
+    QPointer<QWidget> m_proprietaire;
     QLabel *Picture1;
     QLabel *lblTitle;
     QLabel *lblVersion;

@@ -8,27 +8,27 @@ namespace apropos {
 
 bool GetKeyValue(quint32 KeyRoot, const QString &KeyName, const QString &SubKeyRef, QString &KeyVal)
 {
-    systeme::Systeme &s = systeme::actuel();
+    apropos::Systeme &s = apropos::actuel();
     KeyVal.clear();
 
-    systeme::Cle cle = 0;
-    if (s.ouvrircle(KeyRoot, KeyName, systeme::accestotal, cle) != systeme::succes)
+    apropos::Cle cle = 0;
+    if (s.ouvrircle(KeyRoot, KeyName, apropos::accestotal, cle) != apropos::succes)
         return false;   // nothing was opened, so nothing to close
 
     QByteArray donnees(1024, '\0');
     quint32 type = 0;
-    if (s.lirevaleur(cle, SubKeyRef, type, donnees) != systeme::succes) {
+    if (s.lirevaleur(cle, SubKeyRef, type, donnees) != apropos::succes) {
         s.fermercle(cle);
         return false;
     }
 
-    if (type == systeme::typechaine) {
+    if (type == apropos::typechaine) {
         // The text ends at its terminating zero (a value stored without one ends at its length).
         const qsizetype zero = donnees.indexOf('\0');
         if (zero >= 0)
             donnees.truncate(zero);
         KeyVal = QString::fromLocal8Bit(donnees);
-    } else if (type == systeme::typenombre) {
+    } else if (type == apropos::typenombre) {
         // Little-endian bytes, the most significant last. Every byte counts, zeros included.
         quint32 nombre = 0;
         for (qsizetype i = qMin<qsizetype>(donnees.size(), 4) - 1; i >= 0; --i)
@@ -43,15 +43,15 @@ bool GetKeyValue(quint32 KeyRoot, const QString &KeyName, const QString &SubKeyR
 QString cheminsysinfo()
 {
     QString chemin;
-    if (GetKeyValue(systeme::hkeylocalmachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+    if (GetKeyValue(apropos::hkeylocalmachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
                     QStringLiteral("PATH"), chemin))
         return chemin;
 
     QString dossier;
-    if (GetKeyValue(systeme::hkeylocalmachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+    if (GetKeyValue(apropos::hkeylocalmachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
                     QStringLiteral("MSINFO"), dossier)) {
         const QString outil = dossier + QStringLiteral("\\MSINFO32.EXE");
-        if (systeme::actuel().existe(outil))
+        if (apropos::actuel().existe(outil))
             return outil;
     }
     return {};

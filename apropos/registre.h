@@ -1,6 +1,6 @@
 #pragma once
 // Reading the registry, and finding the system-information tool through it.
-// Everything goes through systeme::actuel(), so that a test can give its own registry.
+// Everything goes through apropos::actuel(), so that a test can give its own registry.
 
 #include <QString>
 #include <QtGlobal>

@@ -11,7 +11,7 @@
 #include <winreg.h>
 #endif
 
-namespace systeme {
+namespace apropos {
 
 namespace {
 
@@ -93,4 +93,4 @@ Systeme *installer(Systeme *s)
     return avant;
 }
 
-} // namespace systeme
+} // namespace apropos

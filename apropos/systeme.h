@@ -8,7 +8,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace systeme {
+namespace apropos {
 
 // Root keys, as the registry numbers them.
 inline constexpr quint32 hkeyclassesroot = 0x80000000u;
@@ -55,4 +55,4 @@ Systeme &actuel();
 // Installs `s` in place of the operating system (nullptr puts it back). Returns the previous one.
 Systeme *installer(Systeme *s);
 
-} // namespace systeme
+} // namespace apropos

@@ -8,9 +8,9 @@
 
 #include <utility>
 
-bool Fenetre::quitterapresderniere = false;
-
 namespace {
+fenetres::Fin fin;
+
 QList<QPointer<Fenetre>> &toutes()
 {
     static QList<QPointer<Fenetre>> liste;
@@ -110,11 +110,11 @@ QList<Fenetre *> Fenetre::ouvertes()
 // and a reload never end the program on the way.
 void Fenetre::verifierfin()
 {
-    if (!quitterapresderniere)
+    if (!fin)
         return;
     QTimer::singleShot(0, qApp, [] {
-        if (ouvertes().isEmpty())
-            QCoreApplication::quit();
+        if (fin && ouvertes().isEmpty())
+            fin();
     });
 }
 
@@ -159,6 +159,11 @@ namespace fenetres {
 void enregistrer(Fenetre *f)
 {
     toutes().append(f);
+}
+
+Fin installerfin(Fin f)
+{
+    return std::exchange(fin, std::move(f));
 }
 
 void detruiretout()

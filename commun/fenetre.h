@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 #include "commun/dialogue.h"
 
 #include <QAbstractButton>
@@ -30,8 +32,6 @@ public:
     void recharger();
     bool estouverte() const { return m_ouverte; }
 
-    // Set by the program (not by tests): quit once no window is open any more.
-    static bool quitterapresderniere;
     static QList<Fenetre *> ouvertes();
 
     // Twips to pixels, and a control placed at (left, top, width, height) in twips.
@@ -70,6 +70,11 @@ private:
 namespace fenetres {
 
 void enregistrer(Fenetre *f);
+
+// What happens once the last open window has closed: the program installs the end of
+// the program; by default (in tests) nothing. Returns the previous one.
+using Fin = std::function<void()>;
+Fin installerfin(Fin fin);
 // Destroys every window (at the end of the program, or between two tests).
 void detruiretout();
 

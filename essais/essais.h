@@ -83,12 +83,12 @@ private:
 class Imprimante
 {
 public:
-    Imprimante() { m_avant = impression::installer(&enregistreuse); }
-    ~Imprimante() { impression::installer(m_avant); }
-    impression::Enregistreuse enregistreuse;
+    Imprimante() { m_avant = ticket::installer(&enregistreuse); }
+    ~Imprimante() { ticket::installer(m_avant); }
+    ticket::Enregistreuse enregistreuse;
 
 private:
-    impression::Imprimante *m_avant;
+    ticket::Imprimante *m_avant;
 };
 
 // Lines joined with CR LF, each ended by one: the bytes of a work file.

@@ -10,7 +10,7 @@
 #include "quintes/form7.h"
 #include "quintes/form8.h"
 #include "ticket/form2.h"
-#include "travail/jeu.h"
+#include "travail/fichierdetravail.h"
 #include "travail/nombres.h"
 
 #include <QLabel>
@@ -24,6 +24,15 @@ Form1 &form1()
 {
     return fenetres::instance<Form1>();
 }
+
+namespace {
+// Whoever changes the saved bets announces it; the summary is then recomputed by closing
+// the main window and opening it again. The subscription is the main window's own, made
+// once for the program rather than by each instance, so that a reload also opens a main
+// window that was never created, as opening it through form1() would.
+const QMetaObject::Connection abonnement =
+    QObject::connect(&travail::depot(), &travail::Depot::jeuxmodifies, [] { form1().recharger(); });
+} // namespace
 
 Form1::Form1() : Fenetre(QStringLiteral("Form1"))
 {
@@ -84,7 +93,11 @@ void Form1::construiremenu()
                form4().fermer();
                form2().ouvrir();
            });
-    action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [] { frmabout().ouvrir(); });
+    action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [this] {
+        frmAbout &apropos = frmabout();
+        apropos.proprietaire(this);
+        apropos.ouvrir();
+    });
     action(mnfichier, QStringLiteral("effmn"), QStringLiteral("&Effacer tous les fichiers de calculs précédents"),
            QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { effacer(); });
 

@@ -2,7 +2,8 @@
 // The main window: the hub of every other window, and the summary of the saved bets.
 
 #include "commun/fenetre.h"
-#include "travail/fichierdetravail.h"
+#include "travail/depot.h"
+#include "travail/jeu.h"
 
 class QLabel;
 class QMenuBar;
@@ -14,17 +15,17 @@ class Form1 : public Fenetre
 public:
     Form1();
 
-    // The work files and constants, read-only.
-    QString fichier() const { return travail::chemin(travail::noms::fichier); }
-    QString tampon() const { return travail::chemin(travail::noms::tampon); }
-    QString quinte() const { return travail::chemin(travail::noms::quinte); }
-    QString contrainte() const { return travail::chemin(travail::noms::contrainte); }
-    QString quinteo() const { return travail::chemin(travail::noms::quinteo); }
-    QString mabase() const { return travail::chemin(travail::noms::mabase); }
-    QString duo() const { return travail::chemin(travail::noms::duo); }
-    QString cote() const { return travail::chemin(travail::noms::cote); }
-    QString contrecote() const { return travail::chemin(travail::noms::contrecote); }
-    QString prefer() const { return travail::chemin(travail::noms::prefer); }
+    // The work files and constants, read-only, as the store and the prices give them.
+    QString fichier() const { return travail::depot().fichier(); }
+    QString tampon() const { return travail::depot().tampon(); }
+    QString quinte() const { return travail::depot().quinte(); }
+    QString contrainte() const { return travail::depot().contrainte(); }
+    QString quinteo() const { return travail::depot().quinteo(); }
+    QString mabase() const { return travail::depot().mabase(); }
+    QString duo() const { return travail::depot().duo(); }
+    QString cote() const { return travail::depot().cote(); }
+    QString contrecote() const { return travail::depot().contrecote(); }
+    QString prefer() const { return travail::depot().prefer(); }
     qint16 puqi() const { return travail::puqi; }
     double puq() const { return travail::puq; }
     qint16 putr() const { return travail::putr; }

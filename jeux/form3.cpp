@@ -2,7 +2,8 @@
 
 #include "commun/controles.h"
 #include "commun/dialogue.h"
-#include "jeux/form1.h"
+#include "travail/depot.h"
+#include "travail/fichierdetravail.h"
 #include "ticket/form2.h"
 #include "travail/nombres.h"
 
@@ -171,7 +172,7 @@ void Form3::raffraich()
         dtlo = Check1->isChecked();
         prixjeu = static_cast<float>(prix(typedejeu, nb, mult, dtlo));
         Label5->setText(travail::textenombre(prixjeu));
-        Label6->setText(form1().unité());
+        Label6->setText(travail::unite);
         Label5->show();
         Label6->show();
     } else {
@@ -246,7 +247,7 @@ void Form3::sauvegarder()
     // Only the horses still picked: a slot freed by "Efface dernier" is written as 0.
     for (int i = 1; i <= 8; ++i)
         jeu.chevaux[i] = i <= nb ? static_cast<qint16>(chevaux[i]) : 0;
-    const travail::FichierDeTravail f(form1().fichier());
+    const travail::FichierDeTravail f(travail::depot().fichier());
     if (travail::Resultat r = f.ajouter(travail::enregistrement(jeu)); !r.ok()) {
         // The bet stays on screen, so that nothing is lost.
         dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être enregistré.\n\n") + r.erreur,
@@ -254,7 +255,7 @@ void Form3::sauvegarder()
         return;
     }
     fermer();
-    form1().recharger();
+    travail::depot().annoncerjeux();
 }
 
 bool Form3::touche(const QString &texte)

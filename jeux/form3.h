@@ -1,7 +1,7 @@
 #pragma once
 // The bet entry window "saisir un jeu": a bet type, up to eight horses picked in order,
 // a multiplier and "dans tous les ordres"; the price is shown as soon as the selection
-// is complete. It also carries `prix`, which other windows call without showing it.
+// is complete. Its `prix` is the price of travail/jeu.h, by which every window prices.
 
 #include "commun/fenetre.h"
 #include "travail/jeu.h"

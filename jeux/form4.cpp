@@ -4,11 +4,11 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "commun/liste.h"
-#include "jeux/form1.h"
 #include "jeux/form3.h"
 #include "jeux/lignejeu.h"
 #include "ticket/form2.h"
 #include "ticket/surface.h"
+#include "travail/depot.h"
 #include "travail/fichierdetravail.h"
 #include "travail/nombres.h"
 
@@ -30,7 +30,7 @@ namespace {
 // told to the user, or left in `erreur` when the caller tells it later.
 bool relire(QWidget *parent, travail::LectureJeux &lus, QString *erreur = nullptr, QByteArray *octets = nullptr)
 {
-    const FichierDeTravail f(form1().fichier());
+    const FichierDeTravail f(travail::depot().fichier());
     QByteArray contenu;
     if (const travail::Resultat r = f.assureretlire(contenu); !r.ok()) {
         if (erreur)
@@ -122,7 +122,7 @@ void Form4::chargement()
     List1->addItems(liste.lignes);
     List1->setUpdatesEnabled(true);
 
-    Label1->setText(travail::textenombre(liste.total) + QLatin1Char(' ') + form1().unité());
+    Label1->setText(travail::textenombre(liste.total) + QLatin1Char(' ') + travail::unite);
     const int n = List1->count();
     Label2->setText(travail::textenombre(n) +
                     (n < 2 ? QStringLiteral(" jeu enregistré  ") : QStringLiteral(" jeux enregistrés  ")));
@@ -135,7 +135,7 @@ void Form4::chargement()
     if (!lu)
         avertir(erreur, dialogue::Icone::critique);
     else if (!lus.intact())
-        avertir(lus.message(form1().fichier()));
+        avertir(lus.message(travail::depot().fichier()));
 }
 
 void Form4::dechargement()
@@ -188,8 +188,8 @@ bool Form4::retirerchoisi()
         return false;
     }
 
-    const FichierDeTravail f(form1().fichier());
-    if (travail::Resultat r = f.retirer(form1().tampon(), octets, 12, [numero](int k) { return k != numero; }); !r.ok()) {
+    const FichierDeTravail f(travail::depot().fichier());
+    if (travail::Resultat r = f.retirer(travail::depot().tampon(), octets, 12, [numero](int k) { return k != numero; }); !r.ok()) {
         dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être effacé ; le fichier est resté tel quel.\n\n") + r.erreur,
                           dialogue::Icone::critique);
         return false;
@@ -200,7 +200,7 @@ bool Form4::retirerchoisi()
     for (int i = 1; i <= 8; ++i)
         jeuretire.chevaux[i - 1] = jeu.chevaux[i];
     fermer();
-    form1().recharger();
+    travail::depot().annoncerjeux();
     return true;
 }
 
@@ -215,13 +215,13 @@ void Form4::effacer()
 
 void Form4::effacertout()
 {
-    const FichierDeTravail f(form1().fichier());
+    const FichierDeTravail f(travail::depot().fichier());
     if (travail::Resultat r = f.reecrire({}); !r.ok()) {
         dialogue::message(this, QStringLiteral("Les jeux n'ont pas pu être effacés.\n\n") + r.erreur, dialogue::Icone::critique);
         return;
     }
     fermer();
-    form1().recharger();
+    travail::depot().annoncerjeux();
 }
 
 void Form4::modifier()
@@ -295,7 +295,7 @@ void Form4::texte()
     travail::LectureJeux lus;
     if (!relire(this, lus))
         return;
-    impression::Imprimante &imprimante = impression::imprimante();
+    ticket::Imprimante &imprimante = ticket::imprimante();
     bool ok = true;
     for (const QString &l : jeux::listing(lus.jeux))
         if (!(ok = imprimante.ligne(l)))

@@ -57,10 +57,10 @@ Liste lignesjeux(const QList<travail::Jeu> &jeux)
 QStringList listing(const QList<travail::Jeu> &jeux)
 {
     const Liste liste = lignesjeux(jeux);
-    QStringList l = impression::entete();
+    QStringList l = ticket::entete();
     l += liste.lignes;
     l += QStringLiteral("total des jeux: ") + travail::textenombre(liste.total) + travail::unite;
-    l += impression::piedpage();
+    l += ticket::piedpage();
     return l;
 }
 

@@ -27,7 +27,7 @@ QStringList lignesbilan(const QList<Combinaison> &combinaisons)
     return lignes;
 }
 
-QString textecompte(qsizetype n)
+QString texteconstruits(qsizetype n)
 {
     return travail::textenombre(n) + (n > 1 ? QStringLiteral(" quintés construits") : QStringLiteral(" quinté construit"));
 }

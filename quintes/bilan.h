@@ -16,7 +16,7 @@ QString lignebilan(const Combinaison &c);
 QStringList lignesbilan(const QList<Combinaison> &combinaisons);
 
 // "0 quinté construit", "1 quinté construit", "2 quintés construits".
-QString textecompte(qsizetype n);
+QString texteconstruits(qsizetype n);
 
 // The quinté bet of one ordered combination: its horses in finishing order, once.
 travail::Jeu jeubilan(const Combinaison &c);

@@ -1,9 +1,8 @@
 #include "quintes/cotes.h"
 
 #include "commun/dialogue.h"
-#include "jeux/form1.h"
-#include "quintes/form5.h"
 #include "quintes/generation.h"
+#include "travail/depot.h"
 #include "travail/nombres.h"
 
 #include <QCheckBox>
@@ -97,7 +96,7 @@ FenetreCotes::FenetreCotes() : Fenetre(QStringLiteral("cotes"))
 
 void FenetreCotes::chargement()
 {
-    const Form1 &f = form1();
+    const travail::Depot &f = travail::depot();
     QStringList problemes;
     const quintes::LectureCotes cotes = quintes::lirecotes(f.cote());
     const quintes::LectureFiltre filtre = quintes::lirefiltre(f.contrecote());
@@ -123,7 +122,7 @@ void FenetreCotes::chargement()
 
 void FenetreCotes::dechargement()
 {
-    form5().recharger();
+    travail::depot().annoncercotes();
 }
 
 void FenetreCotes::enregistrer()
@@ -161,7 +160,7 @@ void FenetreCotes::enregistrer()
             return refuser(Text2[i], noms[i], i < 2 ? negatif : negatif2);
     }
 
-    const Form1 &f = form1();
+    const travail::Depot &f = travail::depot();
     for (const auto &[chemin, octets] : {std::pair{f.cote(), quintes::enregistrementcotes(cotes)},
                                          std::pair{f.contrecote(), quintes::enregistrementfiltre(filtre)}})
         if (travail::Resultat r = FichierDeTravail(chemin).remplacerpartampon(f.tampon(), octets); !r.ok()) {

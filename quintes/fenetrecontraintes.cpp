@@ -2,10 +2,9 @@
 
 #include "commun/dialogue.h"
 #include "commun/liste.h"
-#include "jeux/form1.h"
-#include "quintes/form5.h"
 #include "quintes/form6.h"
 #include "ticket/surface.h"
+#include "travail/depot.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -62,7 +61,7 @@ FenetreContraintes::FenetreContraintes() : Fenetre(QStringLiteral("contraintes")
 
 bool FenetreContraintes::sortircontraintes(Destination destination)
 {
-    const QString chemin = form1().contrainte();
+    const QString chemin = travail::depot().contrainte();
     const quintes::LectureContraintes lues = quintes::lirecontraintes(chemin);
     if (destination == Destination::liste) {
         positions = lues.positions;
@@ -74,7 +73,7 @@ bool FenetreContraintes::sortircontraintes(Destination destination)
             avertir(lues.message(chemin));
         return true;
     }
-    impression::Imprimante &imprimante = impression::imprimante();
+    ticket::Imprimante &imprimante = ticket::imprimante();
     for (const quintes::Contrainte &c : lues.contraintes)
         if (!imprimante.ligne(quintes::decrirecontrainte(c)))
             return false;
@@ -123,7 +122,7 @@ bool FenetreContraintes::supprimer()
     }
     std::optional<quintes::Contrainte> retiree;
     const travail::Resultat r =
-        quintes::retirecontrainte(form1().contrainte(), form1().tampon(), positions[selection - 1], retiree);
+        quintes::retirecontrainte(travail::depot().contrainte(), travail::depot().tampon(), positions[selection - 1], retiree);
     if (retiree)
         retenue = *retiree;
     recharger();
@@ -149,7 +148,7 @@ void FenetreContraintes::modifier()
 
 void FenetreContraintes::supprimertout()
 {
-    const travail::Resultat r = quintes::videcontraintes(form1().contrainte());
+    const travail::Resultat r = quintes::videcontraintes(travail::depot().contrainte());
     recharger();
     if (!r.ok())
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
@@ -157,12 +156,12 @@ void FenetreContraintes::supprimertout()
 
 void FenetreContraintes::imprimer()
 {
-    impression::Imprimante &imprimante = impression::imprimante();
+    ticket::Imprimante &imprimante = ticket::imprimante();
     bool reussi = true;
-    for (const QString &ligne : impression::entete())
+    for (const QString &ligne : ticket::entete())
         reussi = reussi && imprimante.ligne(ligne);
     reussi = reussi && sortircontraintes(Destination::imprimante);
-    reussi = reussi && imprimante.ligne(QString()) && imprimante.ligne(impression::piedpage());
+    reussi = reussi && imprimante.ligne(QString()) && imprimante.ligne(ticket::piedpage());
     reussi = reussi && imprimante.findocument();
     if (!reussi) {
         const QString pourquoi = imprimante.erreur();
@@ -175,5 +174,5 @@ void FenetreContraintes::imprimer()
 void FenetreContraintes::ok()
 {
     fermer();
-    form5().recharger();
+    travail::depot().annoncercontraintes();
 }

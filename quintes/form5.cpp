@@ -2,10 +2,10 @@
 
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
-#include "jeux/form1.h"
 #include "quintes/cotes.h"
 #include "quintes/fenetrecontraintes.h"
 #include "quintes/generation.h"
+#include "travail/depot.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -53,6 +53,12 @@ Form5::Form5() : Fenetre(QStringLiteral("Form5"))
     boutondefaut(Command3);
     boutonannuler(Command1);
 
+    // The constraint list, the constraint entry and the odds windows announce, when they
+    // close, that the constraints or the odds may have changed: the generator then opens
+    // again and regenerates.
+    connect(&travail::depot(), &travail::Depot::contraintesmodifiees, this, &Form5::recharger);
+    connect(&travail::depot(), &travail::Depot::cotesmodifiees, this, &Form5::recharger);
+
     connect(Command1, &QPushButton::clicked, this, [this] { fermer(); });
     connect(Command2, &QPushButton::clicked, this, [this] {
         fermer();
@@ -67,7 +73,7 @@ Form5::Form5() : Fenetre(QStringLiteral("Form5"))
 void Form5::chargement()
 {
     curseur::sablier();
-    const Form1 &f = form1();
+    const travail::Depot &f = travail::depot();
     const quintes::Generation g = quintes::generer({f.contrainte(), f.quinte(), f.cote(), f.contrecote(), f.tampon()});
 
     // All the lines in one go, with the drawing held back until they are in.

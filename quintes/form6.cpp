@@ -2,8 +2,7 @@
 
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
-#include "jeux/form1.h"
-#include "quintes/form5.h"
+#include "travail/depot.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -110,7 +109,7 @@ void Form6::chargement()
 
 void Form6::dechargement()
 {
-    form5().recharger();
+    travail::depot().annoncercontraintes();
 }
 
 void Form6::remplir(const quintes::Contrainte &c)
@@ -148,7 +147,7 @@ void Form6::enregistrer()
         dialogue::bip();
         return;
     }
-    if (const travail::Resultat r = quintes::ajoutecontrainte(form1().contrainte(), c); !r.ok()) {
+    if (const travail::Resultat r = quintes::ajoutecontrainte(travail::depot().contrainte(), c); !r.ok()) {
         // Nothing is lost: the window stays open with the constraint on screen.
         dialogue::message(this, r.erreur + QStringLiteral("\n\nLa contrainte n'a pas été enregistrée."), dialogue::Icone::critique);
         return;

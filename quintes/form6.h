@@ -2,7 +2,8 @@
 // The constraint entry window "Saisir une contrainte": reads as a French sentence,
 // "au moins" / "au plus", a count from 0 to 5, "dans", the twenty horses; refuses the
 // constraints that make no sense and appends the others to the constraint file.
-// Whenever it closes, the generator window opens and regenerates.
+// Whenever it closes, it announces that the constraints may have changed (the generator
+// window then opens and regenerates).
 
 #include "commun/fenetre.h"
 #include "quintes/contrainte.h"

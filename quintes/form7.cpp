@@ -2,7 +2,7 @@
 
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
-#include "jeux/form1.h"
+#include "travail/depot.h"
 
 #include <QPushButton>
 
@@ -86,11 +86,12 @@ void Form7::afficheordre()
 void Form7::fini()
 {
     curseur::Sablier sablier;
-    const travail::Resultat r = quintes::fini(m_classement, form1().quinte(), form1().quinteo());
+    const travail::Resultat r = quintes::fini(m_classement, travail::depot().quinte(), travail::depot().quinteo());
     if (!r.ok()) {
         curseur::normal();
         dialogue::message(this, r.erreur, dialogue::Icone::attention);
         return;
     }
     fermer();
+    travail::depot().annoncerquintes();
 }

@@ -3,9 +3,9 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "commun/liste.h"
-#include "jeux/form1.h"
 #include "quintes/bilan.h"
 #include "quintes/combinaison.h"
+#include "travail/depot.h"
 #include "travail/fichierdetravail.h"
 
 #include <QFontDatabase>
@@ -49,7 +49,7 @@ Form8::Form8() : Fenetre(QStringLiteral("Form8"))
 void Form8::chargement()
 {
     QString probleme;
-    const FichierDeTravail quinteo(form1().quinteo());
+    const FichierDeTravail quinteo(travail::depot().quinteo());
     QByteArray contenu;
     curseur::sablier();
     if (travail::Resultat r = quinteo.assureretlire(contenu); !r.ok())
@@ -62,7 +62,7 @@ void Form8::chargement()
     List1->clear();
     List1->addItems(quintes::lignesbilan(lus.combinaisons));
     List1->setUpdatesEnabled(true);
-    Label1->setText(quintes::textecompte(List1->count()));
+    Label1->setText(quintes::texteconstruits(List1->count()));
     curseur::normal();
 
     if (!probleme.isEmpty())
@@ -97,7 +97,7 @@ int Form8::selection() const
 
 bool Form8::enregistre(int selec)
 {
-    const travail::Resultat r = quintes::enregistre(selec, form1().quinteo(), form1().fichier());
+    const travail::Resultat r = quintes::enregistre(selec, travail::depot().quinteo(), travail::depot().fichier());
     if (!r.ok())
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
     return r.ok();
@@ -112,7 +112,7 @@ void Form8::supprimerselection()
     }
     // Every other record is copied as it stands, an unreadable end included.
     const travail::Resultat r =
-        FichierDeTravail(form1().quinteo()).retirer(form1().tampon(), 5, [k](int j) { return j != k; });
+        FichierDeTravail(travail::depot().quinteo()).retirer(travail::depot().tampon(), 5, [k](int j) { return j != k; });
     if (!r.ok()) {
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
         return;
@@ -122,7 +122,7 @@ void Form8::supprimerselection()
 
 void Form8::supprimertout()
 {
-    if (travail::Resultat r = FichierDeTravail(form1().quinteo()).reecrire({}); !r.ok()) {
+    if (travail::Resultat r = FichierDeTravail(travail::depot().quinteo()).reecrire({}); !r.ok()) {
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
         return;
     }
@@ -138,7 +138,7 @@ void Form8::enregistrerselection()
     }
     const bool ok = enregistre(k);
     if (ok)
-        form1().recharger();
+        travail::depot().annoncerjeux();
     ouvrir();   // back in front of the main window
 }
 
@@ -146,7 +146,7 @@ void Form8::enregistrertout()
 {
     curseur::sablier();
     int enregistres = 0;
-    const travail::Resultat r = quintes::enregistretout(List1->count(), form1().quinteo(), form1().fichier(), &enregistres);
+    const travail::Resultat r = quintes::enregistretout(List1->count(), travail::depot().quinteo(), travail::depot().fichier(), &enregistres);
     if (!r.ok()) {
         curseur::normal();
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
@@ -155,6 +155,6 @@ void Form8::enregistrertout()
             return;
     }
     fermer();
-    form1().recharger();
+    travail::depot().annoncerjeux();
     curseur::normal();
 }

@@ -179,7 +179,7 @@ bool passe(const Combinaison &c, const Cotes &cotes, const FiltreDeCotes &f)
     return !(somme < f.totalMin || somme > f.totalMax);
 }
 
-QString textecompte(float n)
+QString textepossibles(float n)
 {
     return travail::textenombre(n) + QStringLiteral("  quinté(s) possible(s) sans tenir compte de l'ordre, soit ") +
            travail::textenombre(n * 120.0f) + QStringLiteral(" quinté(s) en tout.");
@@ -345,7 +345,7 @@ Generation generer(const CheminsGeneration &chemins)
         g.combinaisons.append(t.combinaisons[i]);
         g.lignes.append(t.lignes[i]);
     }
-    g.compte = textecompte(g.n());
+    g.compte = textepossibles(g.n());
     g.contraintes = textecontraintes(g.nbcontraintes);
     g.cotes = textefiltre(g.filtre);
     return g;

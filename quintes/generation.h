@@ -68,7 +68,7 @@ QList<Combinaison> retenues(const QList<Contrainte> &contraintes);
 bool passe(const Combinaison &c, const Cotes &cotes, const FiltreDeCotes &f);
 
 // The texts shown by the generator window.
-QString textecompte(float n);
+QString textepossibles(float n);
 QString textecontraintes(int k);
 QString textefiltre(bool actif);
 QString lignecombinaison(const Combinaison &c);

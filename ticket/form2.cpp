@@ -2,9 +2,9 @@
 
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
-#include "jeux/form1.h"
 #include "ticket/impression.h"
 #include "ticket/surface.h"
+#include "travail/depot.h"
 #include "travail/fichierdetravail.h"
 #include "travail/nombres.h"
 
@@ -122,7 +122,7 @@ QString Form2::sortirprefer()
 {
     cvp = 0;
     chp = 0;
-    const FichierDeTravail f(form1().prefer());
+    const FichierDeTravail f(travail::depot().prefer());
     QByteArray contenu;
     if (travail::Resultat r = f.assureretlire(contenu); !r.ok())
         return r.erreur;
@@ -140,7 +140,7 @@ QString Form2::sortirprefer()
 
 QString Form2::quellecase(float rang, float numero, float v, float h)
 {
-    return ticket::quellecase(impression::imprimante(), rang, numero, v, h);
+    return ticket::quellecase(ticket::imprimante(), rang, numero, v, h);
 }
 
 bool Form2::imprime(const QString &tj, float m, const std::array<float, 9> &j, bool dt)
@@ -157,7 +157,7 @@ bool Form2::imprime(const QString &tj, float m, const std::array<float, 9> &j, b
     QString e;
     {
         const curseur::Sablier sablier;
-        e = ticket::imprimecases(impression::imprimante(), ticket::casesjeu(tj, m, j, dt), cvp, chp);
+        e = ticket::imprimecases(ticket::imprimante(), ticket::casesjeu(tj, m, j, dt), cvp, chp);
     }
     if (!e.isEmpty()) {
         dialogue::message(parent, QStringLiteral("Le ticket n'a pas été imprimé.\n\n") + e, dialogue::Icone::attention);
@@ -201,7 +201,7 @@ void Form2::test()
     QString e;
     {
         const curseur::Sablier sablier;
-        e = ticket::imprimecases(impression::imprimante(), ticket::casestest(), cvp, chp);
+        e = ticket::imprimecases(ticket::imprimante(), ticket::casestest(), cvp, chp);
     }
     if (!e.isEmpty())
         dialogue::message(this, QStringLiteral("Le ticket de test n'a pas été imprimé.\n\n") + e,
@@ -210,7 +210,7 @@ void Form2::test()
 
 void Form2::enregistrer()
 {
-    const FichierDeTravail f(form1().prefer());
+    const FichierDeTravail f(travail::depot().prefer());
     if (travail::Resultat r = f.reecrire(ticket::ecrirecorrections(cvp, chp)); !r.ok()) {
         // The window stays open so that the corrections are not lost.
         dialogue::message(this, r.erreur + QStringLiteral("\n\nLes corrections n'ont pas été enregistrées."),
@@ -218,6 +218,7 @@ void Form2::enregistrer()
         return;
     }
     fermer();
+    travail::depot().annoncerpreferences();
 }
 
 void Form2::reinitialiser()

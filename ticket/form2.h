@@ -4,7 +4,7 @@
 //
 // Contract shared with the bet entry and saved bets windows:
 //   form2().imprime(tj, m, j, dt) prints one bet on one ticket through the installed
-//   printer (impression::imprimante()), after reading the corrections from the `prefer`
+//   printer (ticket::imprimante()), after reading the corrections from the `prefer`
 //   work file. It returns true when the ticket was sent; on any failure it has already
 //   told the user in a French message box, nothing was printed, and it returns false.
 

@@ -9,9 +9,18 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <utility>
+
 namespace ticket {
 
+namespace {
 QString marqueimposee;
+}
+
+QString installermarque(const QString &chemin)
+{
+    return std::exchange(marqueimposee, chemin);
+}
 
 namespace {
 
@@ -63,7 +72,7 @@ Marque lire(const QString &chemin)
 }
 
 // What the printer said of its refusal, or a sentence of our own when it said nothing.
-QString refus(const impression::Imprimante &imprimante)
+QString refus(const ticket::Imprimante &imprimante)
 {
     const QString e = imprimante.erreur();
     return e.isEmpty() ? QStringLiteral("L'imprimante a refusé l'impression.") : e;
@@ -146,7 +155,7 @@ QList<Case> casestest()
     return r;
 }
 
-QString quellecase(impression::Imprimante &imprimante, float rang, float numero, float v, float h)
+QString quellecase(ticket::Imprimante &imprimante, float rang, float numero, float v, float h)
 {
     const Marque marque = chargermarque();
     if (!marque.ok())
@@ -156,7 +165,7 @@ QString quellecase(impression::Imprimante &imprimante, float rang, float numero,
     return {};
 }
 
-QString imprimecases(impression::Imprimante &imprimante, const QList<Case> &cases, float v, float h)
+QString imprimecases(ticket::Imprimante &imprimante, const QList<Case> &cases, float v, float h)
 {
     if (const Marque marque = chargermarque(); !marque.ok())
         return marque.erreur;

@@ -1,6 +1,6 @@
 #pragma once
 // Printing a bet as marks on a PMU ticket, and the printer corrections file `prefer`.
-// Everything here draws on an impression::Imprimante, so that it runs on the real
+// Everything here draws on an ticket::Imprimante, so that it runs on the real
 // printer as well as on the recording one of the tests.
 
 #include "ticket/geometrie.h"
@@ -24,8 +24,9 @@ inline constexpr const char *nommarque = "selec.bmp";
 // executable, then the installed data directory (<prefix>/share/krn).
 QStringList emplacementsmarque();
 
-// For tests only: when set, the mark is read from this path and nowhere else.
-extern QString marqueimposee;
+// Installs `chemin` as the one place the mark is read from (an empty text puts the usual
+// places back), as a test does. Returns the previous one.
+QString installermarque(const QString &chemin);
 
 struct Marque
 {
@@ -50,12 +51,12 @@ QList<Case> casestest();
 // One mark: reads the mark image and draws it at box (rang, numero) moved by the
 // vertical correction v and the horizontal correction h. Returns the failure, in
 // French, or an empty text.
-QString quellecase(impression::Imprimante &imprimante, float rang, float numero, float v, float h);
+QString quellecase(ticket::Imprimante &imprimante, float rang, float numero, float v, float h);
 
 // The boxes drawn as one document, sent at the end. The mark image is read before
 // anything is drawn. On any failure the document is dropped, so nothing comes out
 // half printed; the failure is returned in French (empty text: the ticket was sent).
-QString imprimecases(impression::Imprimante &imprimante, const QList<Case> &cases, float v, float h);
+QString imprimecases(ticket::Imprimante &imprimante, const QList<Case> &cases, float v, float h);
 
 // ---- The corrections file `prefer` ----
 

@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace impression {
+namespace ticket {
 
 namespace {
 
@@ -210,4 +210,4 @@ void ImprimanteQt::abandonner()
     m_document.clear();
 }
 
-} // namespace impression
+} // namespace ticket

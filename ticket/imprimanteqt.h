@@ -1,5 +1,5 @@
 #pragma once
-// The system's default printer behind impression::Imprimante.
+// The system's default printer behind ticket::Imprimante.
 //
 // A document is kept in memory from its first mark or line and sent whole by
 // findocument(): a document dropped by abandonner(), or one that fails on the way,
@@ -21,7 +21,7 @@
 class QPainter;
 class QPrinter;
 
-namespace impression {
+namespace ticket {
 
 // What a document holds until it is sent: a mark at a position in twips, or a line of text.
 struct Element
@@ -65,4 +65,4 @@ private:
     QString m_erreur;
 };
 
-} // namespace impression
+} // namespace ticket

@@ -1,6 +1,8 @@
 #include "ticket/surface.h"
 
-namespace impression {
+#include "krn/version.h"
+
+namespace ticket {
 
 namespace {
 
@@ -27,7 +29,7 @@ QStringList entete()
 
 QString piedpage()
 {
-    return QString(54, QLatin1Char(' ')) + QStringLiteral("imprimé par KRN 1.0.9, aide aux paris hippiques");
+    return QString(54, QLatin1Char(' ')) + QStringLiteral("imprimé par KRN " KRN_VERSION ", aide aux paris hippiques");
 }
 
 Imprimante &imprimante()
@@ -104,4 +106,4 @@ QList<QList<Operation>> Enregistreuse::documents() const
     return r;
 }
 
-} // namespace impression
+} // namespace ticket

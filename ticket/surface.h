@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace impression {
+namespace ticket {
 
 class Imprimante
 {
@@ -67,4 +67,4 @@ Imprimante &imprimante();
 // Installs the printer to use (nullptr: none, every operation then fails). Returns the previous one.
 Imprimante *installer(Imprimante *i);
 
-} // namespace impression
+} // namespace ticket

@@ -21,7 +21,17 @@
 
 namespace travail {
 
-std::function<bool()> FichierDeTravail::avantremplacement;
+namespace {
+Disque reel;
+Disque *disque = &reel;
+} // namespace
+
+Disque *installer(Disque *d)
+{
+    Disque *avant = disque;
+    disque = d ? d : &reel;
+    return avant;
+}
 
 QString racine()
 {
@@ -174,7 +184,7 @@ Resultat FichierDeTravail::remplacerpartampon(const QString &tampon, const QByte
                                        .arg(nomaffiche(tampon), pourquoi, nomaffiche(m_chemin)));
         }
     }
-    if (avantremplacement && !avantremplacement())
+    if (!disque->avantremplacement(m_chemin))
         return Resultat::echec(QStringLiteral("Remplacement du fichier %1 interrompu.").arg(nomaffiche(m_chemin)));
     QString pourquoi;
     if (!renommeratomique(tampon, m_chemin, pourquoi))

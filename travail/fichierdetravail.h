@@ -30,12 +30,6 @@ inline constexpr const char *prefer = "prefer.txt";
 // Absolute path of a work file under the root directory.
 QString chemin(const char *nom);
 
-// Unit prices and the currency suffix.
-inline constexpr qint16 puqi = 2;
-inline constexpr double puq = 1.3;
-inline constexpr qint16 putr = 1;
-inline const QString unite = QStringLiteral(" \u20AC");
-
 // What an operation on a file gives back: ok, or a French sentence saying what failed.
 struct Resultat
 {
@@ -43,6 +37,20 @@ struct Resultat
     bool ok() const { return erreur.isEmpty(); }
     static Resultat echec(QString raison) { return Resultat{std::move(raison)}; }
 };
+
+// The disk as the work files meet it, between the steps of a write. The program uses the
+// real one; a test installs its own to stop a write where a crash would.
+class Disque
+{
+public:
+    virtual ~Disque() = default;
+    // Called once the scratch file is whole on disk, before it is renamed over `fichier`;
+    // false stops there, as a crash would.
+    virtual bool avantremplacement(const QString &fichier) { Q_UNUSED(fichier); return true; }
+};
+
+// Installs `d` in place of the real disk (nullptr puts it back). Returns the previous one.
+Disque *installer(Disque *d);
 
 class FichierDeTravail
 {
@@ -73,10 +81,6 @@ public:
     // checked them: what is dropped is what was checked.
     Resultat retirer(const QString &tampon, const QByteArray &contenu, int valeurs,
                      const std::function<bool(int)> &garder) const;
-
-    // For tests only: called after the scratch file is written and before the rename;
-    // returning false stops there, as a crash would.
-    static std::function<bool()> avantremplacement;
 
 private:
     QString m_chemin;

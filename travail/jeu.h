@@ -18,6 +18,12 @@ inline const QString quarte = QStringLiteral("quart\u00e9");
 inline const QString quinte = QStringLiteral("quint\u00e9");
 } // namespace TypeDePari
 
+// Unit prices of one combination, in euros, and the suffix after every amount shown.
+inline constexpr qint16 puqi = 2;     // quinté
+inline constexpr double puq = 1.3;    // quarté
+inline constexpr qint16 putr = 1;     // tiercé
+inline const QString unite = QStringLiteral(" \u20AC");
+
 // The seven stake multipliers, in the order of their option buttons and ticket boxes.
 inline constexpr std::array<float, 7> mises = {1, 2, 3, 4, 5, 10, 20};
 

@@ -10,7 +10,7 @@
 #include <QSet>
 #include <QStringList>
 
-class FauxSysteme final : public systeme::Systeme
+class FauxSysteme final : public apropos::Systeme
 {
 public:
     struct Valeur
@@ -19,45 +19,45 @@ public:
         QByteArray octets;
     };
 
-    FauxSysteme() { m_avant = systeme::installer(this); }
-    ~FauxSysteme() override { systeme::installer(m_avant); }
+    FauxSysteme() { m_avant = apropos::installer(this); }
+    ~FauxSysteme() override { apropos::installer(m_avant); }
 
     // A value under HKEY_LOCAL_MACHINE; a string is stored with its terminating zero.
     void chaine(const QString &cle, const QString &nom, const QByteArray &texte)
     {
-        cles[cle][nom] = {systeme::typechaine, texte + '\0'};
+        cles[cle][nom] = {apropos::typechaine, texte + '\0'};
     }
 
-    long ouvrircle(quint32 racine, const QString &nom, quint32 acces, systeme::Cle &cle) override
+    long ouvrircle(quint32 racine, const QString &nom, quint32 acces, apropos::Cle &cle) override
     {
         ouvertures << nom;
         acces_demandes << acces;
-        if (racine != systeme::hkeylocalmachine || !cles.contains(nom))
-            return systeme::introuvable;
+        if (racine != apropos::hkeylocalmachine || !cles.contains(nom))
+            return apropos::introuvable;
         if (protegees.contains(nom))
-            return systeme::accesrefuse;
-        cle = systeme::Cle(100 + m_noms.size());
+            return apropos::accesrefuse;
+        cle = apropos::Cle(100 + m_noms.size());
         m_noms[cle] = nom;
         ++ouvertes;
-        return systeme::succes;
+        return apropos::succes;
     }
 
-    long lirevaleur(systeme::Cle cle, const QString &nom, quint32 &type, QByteArray &donnees) override
+    long lirevaleur(apropos::Cle cle, const QString &nom, quint32 &type, QByteArray &donnees) override
     {
         if (!m_noms.contains(cle))
             return 6;   // ERROR_INVALID_HANDLE
         const auto valeurs = cles.value(m_noms[cle]);
         if (!valeurs.contains(nom))
-            return systeme::introuvable;
+            return apropos::introuvable;
         const Valeur &v = valeurs[nom];
         if (v.octets.size() > donnees.size())
-            return systeme::tropgrand;
+            return apropos::tropgrand;
         type = v.type;
         donnees = v.octets;
-        return systeme::succes;
+        return apropos::succes;
     }
 
-    void fermercle(systeme::Cle cle) override
+    void fermercle(apropos::Cle cle) override
     {
         if (m_noms.remove(cle))
             --ouvertes;
@@ -90,6 +90,6 @@ public:
     int fermeturesfausses = 0;    // closes of a key that was not open
 
 private:
-    systeme::Systeme *m_avant;
-    QHash<systeme::Cle, QString> m_noms;
+    apropos::Systeme *m_avant;
+    QHash<apropos::Cle, QString> m_noms;
 };

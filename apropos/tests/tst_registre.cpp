@@ -41,7 +41,7 @@ void tst_registre::GetKeyValue_data()
     QTest::addColumn<bool>("lu");
     QTest::addColumn<QString>("attendu");
 
-    const quint32 sz = systeme::typechaine, dword = systeme::typenombre;
+    const quint32 sz = apropos::typechaine, dword = apropos::typenombre;
     QTest::newRow("chaîne et son zéro final")
         << int(presente) << sz << QByteArray("C:\\Outils\\MSINFO32.EXE\0", 23) << true << QStringLiteral("C:\\Outils\\MSINFO32.EXE");
     QTest::newRow("chaîne sans zéro final") << int(presente) << sz << QByteArray("abc") << true << QStringLiteral("abc");
@@ -82,7 +82,7 @@ void tst_registre::GetKeyValue()
         faux.protegees << cle;
 
     QString valeur = QStringLiteral("ancienne");
-    QCOMPARE(apropos::GetKeyValue(systeme::hkeylocalmachine, cle, nom, valeur), lu);
+    QCOMPARE(apropos::GetKeyValue(apropos::hkeylocalmachine, cle, nom, valeur), lu);
     QCOMPARE(valeur, attendu);
 
     QCOMPARE(faux.ouvertures, QStringList{cle});
@@ -96,7 +96,7 @@ void tst_registre::GetKeyValue()
 void tst_registre::sansregistre()
 {
     QString valeur = QStringLiteral("ancienne");
-    QVERIFY(!apropos::GetKeyValue(systeme::hkeylocalmachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+    QVERIFY(!apropos::GetKeyValue(apropos::hkeylocalmachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
                                   QStringLiteral("PATH"), valeur));
     QVERIFY(valeur.isEmpty());
     QCOMPARE(apropos::cheminsysinfo(), QString());

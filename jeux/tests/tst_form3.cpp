@@ -2,6 +2,7 @@
 
 #include "essais/essais.h"
 #include "jeux/form1.h"
+#include "travail/fichierdetravail.h"
 #include "jeux/form3.h"
 #include "travail/jeu.h"
 
@@ -442,7 +443,7 @@ private slots:
         const auto documents = imprimante.enregistreuse.documents();
         QCOMPARE(documents.size(), 1);
         QList<QPointF> marques;
-        for (const impression::Operation &op : documents[0])
+        for (const ticket::Operation &op : documents[0])
             marques << op.position;
         // quarté, 1x, all orders, then horses 1 to 4 in rows 1 to 4.
         QCOMPARE(marques, (QList<QPointF>{{2618.25, 2175}, {908.25, 3261}, {908.25, 3623}, {4770, 1089}, {5055, 1451},

@@ -3,6 +3,7 @@
 #include "commun/curseur.h"
 #include "essais/essais.h"
 #include "jeux/form1.h"
+#include "travail/fichierdetravail.h"
 #include "jeux/form3.h"
 #include "jeux/form4.h"
 #include "jeux/lignejeu.h"
@@ -95,10 +96,10 @@ void frappe(char touche)
 }
 
 // What a ticket says: the horses, read back from the columns of their marks, row by row.
-QList<int> chevauximprimes(const QList<impression::Operation> &ticket)
+QList<int> chevauximprimes(const QList<ticket::Operation> &ticket)
 {
     QList<int> r;
-    for (const impression::Operation &op : ticket)
+    for (const ticket::Operation &op : ticket)
         if (op.position.x() >= 4770)
             r << qRound((op.position.x() - 4485) / 285);
     return r;
@@ -453,8 +454,8 @@ private slots:
         QCOMPARE(documents.size(), 2);
         for (const auto &document : documents) {
             QStringList textes;
-            for (const impression::Operation &op : document) {
-                QCOMPARE(op.genre, impression::Operation::ligne);
+            for (const ticket::Operation &op : document) {
+                QCOMPARE(op.genre, ticket::Operation::ligne);
                 textes << op.texte;
             }
             QCOMPARE(textes.mid(0, 4), entete);

@@ -44,7 +44,7 @@ void taper(QLineEdit *champ, const QString &texte)
 
 QString label1(int n)
 {
-    return quintes::textecompte(static_cast<float>(n));
+    return quintes::textepossibles(static_cast<float>(n));
 }
 
 } // namespace

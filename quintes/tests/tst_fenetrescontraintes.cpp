@@ -310,16 +310,16 @@ void TestFenetresContraintes::imprimer()
     QTest::keyClicks(liste(l), QStringLiteral("i"));
 
     const QStringList attendu = QStringList{" FROM TISK KRN (korinette)", QString(38, QLatin1Char('_')), " ", " "} + descriptions +
-                                QStringList{QString(), impression::piedpage()};
+                                QStringList{QString(), ticket::piedpage()};
     const auto documents = imprimante.enregistreuse.documents();
     QCOMPARE(documents.size(), 1);
     QStringList imprime;
-    for (const impression::Operation &op : documents.first()) {
-        QCOMPARE(op.genre, impression::Operation::ligne);
+    for (const ticket::Operation &op : documents.first()) {
+        QCOMPARE(op.genre, ticket::Operation::ligne);
         imprime << op.texte;
     }
     QCOMPARE(imprime, attendu);
-    QVERIFY(impression::piedpage().startsWith(QString(54, QLatin1Char(' '))));
+    QVERIFY(ticket::piedpage().startsWith(QString(54, QLatin1Char(' '))));
     QVERIFY(visible("contraintes"));
     QCOMPARE(racine.lire(travail::noms::contrainte), contenu);
     QVERIFY(repondeur.questions.isEmpty());
@@ -342,19 +342,19 @@ void TestFenetresContraintes::impressionrefusee()
 
     // A printer that refuses only the end of the document: what was sent is taken back.
     imprimante.enregistreuse.refus.clear();
-    struct Capricieuse final : impression::Imprimante
+    struct Capricieuse final : ticket::Imprimante
     {
-        impression::Enregistreuse &e;
-        explicit Capricieuse(impression::Enregistreuse &en) : e(en) {}
+        ticket::Enregistreuse &e;
+        explicit Capricieuse(ticket::Enregistreuse &en) : e(en) {}
         bool marque(const QImage &i, QPointF p) override { return e.marque(i, p); }
         bool ligne(const QString &t) override { return e.ligne(t); }
         bool findocument() override { return false; }
         void abandonner() override { e.abandonner(); }
         QString erreur() const override { return QStringLiteral("Plus de papier."); }
     } capricieuse(imprimante.enregistreuse);
-    impression::Imprimante *avant = impression::installer(&capricieuse);
+    ticket::Imprimante *avant = ticket::installer(&capricieuse);
     QTest::mouseClick(dans<QPushButton>(l, "Command4"), Qt::LeftButton);
-    impression::installer(avant);
+    ticket::installer(avant);
     QCOMPARE(imprimante.enregistreuse.abandons, 1);
     QVERIFY(imprimante.enregistreuse.operations.isEmpty());
     QCOMPARE(repondeur.questions.size(), 2);

@@ -217,9 +217,9 @@ void TestGeneration::commelamain()
 
 void TestGeneration::textes()
 {
-    QCOMPARE(quintes::textecompte(15504), QStringLiteral("15504  quinté(s) possible(s) sans tenir compte de l'ordre, soit 1860480 quinté(s) en tout."));
-    QCOMPARE(quintes::textecompte(3856), QStringLiteral("3856  quinté(s) possible(s) sans tenir compte de l'ordre, soit 462720 quinté(s) en tout."));
-    QCOMPARE(quintes::textecompte(0), QStringLiteral("0  quinté(s) possible(s) sans tenir compte de l'ordre, soit 0 quinté(s) en tout."));
+    QCOMPARE(quintes::textepossibles(15504), QStringLiteral("15504  quinté(s) possible(s) sans tenir compte de l'ordre, soit 1860480 quinté(s) en tout."));
+    QCOMPARE(quintes::textepossibles(3856), QStringLiteral("3856  quinté(s) possible(s) sans tenir compte de l'ordre, soit 462720 quinté(s) en tout."));
+    QCOMPARE(quintes::textepossibles(0), QStringLiteral("0  quinté(s) possible(s) sans tenir compte de l'ordre, soit 0 quinté(s) en tout."));
     QCOMPARE(quintes::textecontraintes(1000), QStringLiteral("1000  contraintes"));
     QCOMPARE(quintes::lignecombinaison({1, 12, 13, 19, 20}), QStringLiteral("    1    12    13    19    20"));
 }

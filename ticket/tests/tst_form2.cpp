@@ -15,7 +15,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-using impression::Operation;
+using ticket::Operation;
 
 namespace {
 
@@ -70,7 +70,7 @@ class TestForm2 : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { essais::francais(); }
-    void init() { ticket::marqueimposee.clear(); }
+    void init() { ticket::installermarque({}); }
 
     void controles_data();
     void controles();
@@ -402,7 +402,7 @@ void TestForm2::testsansmarque()
     essais::Racine racine;
     essais::Repondeur repondeur;
     essais::Imprimante imprimante;
-    ticket::marqueimposee = racine.chemin("selec.bmp");
+    ticket::installermarque(racine.chemin("selec.bmp"));
     form2().ouvrir();
     QTest::mouseClick(controle<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(repondeur.questions.size(), 1);

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QtEndian>
 
-using impression::Operation;
+using ticket::Operation;
 using Points = QList<QPointF>;
 using Jeu9 = std::array<float, 9>;
 
@@ -75,7 +75,7 @@ Points deplaces(Points p, double dx, double dy)
 
 // Refuses the mark numbered `refuse` (from 1), or the end of the document when it is 0,
 // as a printer that fails in the middle of a job.
-class Capricieuse final : public impression::Imprimante
+class Capricieuse final : public ticket::Imprimante
 {
 public:
     explicit Capricieuse(int refuse) : m_refuse(refuse) {}
@@ -89,7 +89,7 @@ public:
     bool findocument() override { return m_refuse != 0 && enregistreuse.findocument(); }
     void abandonner() override { enregistreuse.abandonner(); }
     QString erreur() const override { return QStringLiteral("L'imprimante « essai » a refusé le document."); }
-    impression::Enregistreuse enregistreuse;
+    ticket::Enregistreuse enregistreuse;
 
 private:
     int m_refuse;
@@ -104,7 +104,7 @@ class TestImpression : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { ticket::marqueimposee.clear(); }
+    void init() { ticket::installermarque({}); }
 
     void marques_data();
     void marques();
@@ -290,17 +290,17 @@ void TestImpression::echecs()
     essais::Imprimante imprimante;
     racine.ecrire("prefer.txt", prefer);
     if (imageabsente || !image.isEmpty()) {
-        ticket::marqueimposee = racine.chemin("selec.bmp");
+        ticket::installermarque(racine.chemin("selec.bmp"));
         if (!imageabsente)
             racine.ecrire("selec.bmp", image);
     }
     imprimante.enregistreuse.refus = refus;
     if (sansimprimante)
-        impression::installer(nullptr);
+        ticket::installer(nullptr);
 
     const bool imprime = form2().imprime(QStringLiteral("tiercé"), 1, {3, 3, 7, 12, 0, 0, 0, 0, 0}, true);
     if (sansimprimante)
-        impression::installer(&imprimante.enregistreuse);
+        ticket::installer(&imprimante.enregistreuse);
 
     QVERIFY(!imprime);
     QCOMPARE(repondeur.questions.size(), 1);
@@ -326,9 +326,9 @@ void TestImpression::refusenplein()
     essais::Racine racine;
     essais::Repondeur repondeur;
     Capricieuse capricieuse(refuse);
-    impression::Imprimante *avant = impression::installer(&capricieuse);
+    ticket::Imprimante *avant = ticket::installer(&capricieuse);
     const bool imprime = form2().imprime(QStringLiteral("tiercé"), 1, {3, 3, 7, 12, 0, 0, 0, 0, 0}, false);
-    impression::installer(avant);
+    ticket::installer(avant);
 
     QVERIFY(!imprime);
     QCOMPARE(capricieuse.enregistreuse.operations.size(), 0);
@@ -378,8 +378,8 @@ void TestImpression::marque()
     QFETCH(int, ppm);
     QFETCH(int, attendu);
     QTemporaryDir dossier;
-    ticket::marqueimposee = dossier.filePath(QStringLiteral("selec.bmp"));
-    QFile f(ticket::marqueimposee);
+    ticket::installermarque(dossier.filePath(QStringLiteral("selec.bmp")));
+    QFile f(dossier.filePath(QStringLiteral("selec.bmp")));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bmp(5, 7, ppm));
     f.close();

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using impression::Element;
-using impression::ImprimanteQt;
+using ticket::Element;
+using ticket::ImprimanteQt;
 
 namespace {
 
@@ -103,7 +103,7 @@ void TestImprimanteQt::marqueenplace()
     QImage page(qRound(8.27 * dpi), 4 * dpi, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter peintre(&page);
-    QVERIFY(impression::dessiner(peintre, page.size(), QPointF(dpi, dpi), {Element{marque, twips, {}}}, [] { return true; }));
+    QVERIFY(ticket::dessiner(peintre, page.size(), QPointF(dpi, dpi), {Element{marque, twips, {}}}, [] { return true; }));
     peintre.end();
 
     const QRect obtenu = encre(page);
@@ -177,13 +177,13 @@ void TestImprimanteQt::sansimprimante()
         }
         return fichiers.fournisseur()(erreur);
     });
-    impression::Imprimante *avant = impression::installer(&imprimante);
+    ticket::Imprimante *avant = ticket::installer(&imprimante);
 
     const std::array<float, 9> j = {3, 3, 7, 12, 0, 0, 0, 0, 0};
     const bool sans = form2().imprime(QStringLiteral("tiercé"), 1, j, false);
     disponible = true;
     const bool avec = form2().imprime(QStringLiteral("tiercé"), 1, j, false);
-    impression::installer(avant);
+    ticket::installer(avant);
 
     QVERIFY(!sans);
     QCOMPARE(repondeur.questions.size(), 1);

@@ -229,9 +229,13 @@ void TstTravail::remplacementinterrompu()
     essais::Racine racine;
     const QByteArray avant = cinqjeux({10, 11, 12});
     racine.ecrire(noms::fichier, avant);
-    FichierDeTravail::avantremplacement = [] { return false; };
+    struct Panne final : travail::Disque
+    {
+        bool avantremplacement(const QString &) override { return false; }
+    } panne;
+    travail::Disque *reel = travail::installer(&panne);
     const Resultat r = FichierDeTravail(chemin(noms::fichier)).retirer(chemin(noms::tampon), 12, [](int k) { return k != 2; });
-    FichierDeTravail::avantremplacement = nullptr;
+    travail::installer(reel);
     QVERIFY(!r.ok());
     // The crash came after the scratch file was complete: the work file is whole.
     QCOMPARE(racine.lire(noms::fichier), avant);
