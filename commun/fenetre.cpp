@@ -51,6 +51,9 @@ void Fenetre::ouvrir()
         const auto avertissements = std::exchange(m_avertissements, {});
         // The load may have closed the window again.
         if (m_ouverte) {
+            // Back where the user left it, rather than wherever the desktop puts it.
+            if (!m_geometrie.isEmpty())
+                restoreGeometry(m_geometrie);
             show();
             raise();
             activateWindow();
@@ -76,8 +79,20 @@ void Fenetre::fermer()
     if (!m_ouverte)
         return;
     m_ouverte = false;
+    m_geometrie = saveGeometry();
     dechargement();
     hide();
+    verifierfin();
+}
+
+void Fenetre::quittertout()
+{
+    for (const auto &f : toutes())
+        if (f && f->m_ouverte) {
+            f->m_ouverte = false;
+            f->m_geometrie = f->saveGeometry();
+            f->hide();
+        }
     verifierfin();
 }
 
@@ -91,6 +106,7 @@ void Fenetre::closeEvent(QCloseEvent *e)
 {
     if (m_ouverte) {
         m_ouverte = false;
+        m_geometrie = saveGeometry();
         dechargement();
     }
     e->accept();
@@ -110,9 +126,12 @@ QList<Fenetre *> Fenetre::ouvertes()
 // and a reload never end the program on the way.
 void Fenetre::verifierfin()
 {
-    if (!fin)
+    static bool prevue = false;
+    if (!fin || prevue)
         return;
+    prevue = true;
     QTimer::singleShot(0, qApp, [] {
+        prevue = false;
         if (fin && ouvertes().isEmpty())
             fin();
     });

@@ -10,6 +10,7 @@
 // - positions in twips, 1/15 of a pixel at 96 dpi.
 
 #include <QList>
+#include <QStringList>
 #include <QPointer>
 #include <QWidget>
 
@@ -31,6 +32,14 @@ public:
     void fermer();
     void recharger();
     bool estouverte() const { return m_ouverte; }
+
+    // The work files this window shows: after an undo puts one of them back, the window,
+    // when it is open, is reloaded.
+    virtual QStringList fichiers() const { return {}; }
+
+    // Closes every window at once, without their unload (nothing is asked, written or
+    // opened on the way), then ends the program as installerfin() says.
+    static void quittertout();
 
     static QList<Fenetre *> ouvertes();
 
@@ -60,6 +69,7 @@ private:
     bool clavier(QWidget *cible, QKeyEvent *e);
 
     bool m_ouverte = false;
+    QByteArray m_geometrie;   // where the user left the window, for the rest of the session
     bool m_enchargement = false;
     QList<std::pair<QString, dialogue::Icone>> m_avertissements;
     QPointer<QAbstractButton> m_defaut;

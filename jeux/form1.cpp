@@ -4,19 +4,24 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
+#include "jeux/retablissement.h"
 #include "jeux/form3.h"
 #include "jeux/form4.h"
 #include "quintes/form5.h"
 #include "quintes/form7.h"
 #include "quintes/form8.h"
 #include "ticket/form2.h"
+#include "travail/annulation.h"
 #include "travail/fichierdetravail.h"
 #include "travail/nombres.h"
 
 #include <QLabel>
+#include <QAction>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using travail::FichierDeTravail;
 
@@ -100,6 +105,15 @@ void Form1::construiremenu()
     });
     action(mnfichier, QStringLiteral("effmn"), QStringLiteral("&Effacer tous les fichiers de calculs précédents"),
            QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { effacer(); });
+    m_annuler = action(mnfichier, QStringLiteral("annulermn"), QStringLiteral("Annuler la dernière modification"),
+                       QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { annuler(); });
+    // Greyed whenever there is nothing to put back, whichever window made or used the copy.
+    auto etat = [this] { m_annuler->setEnabled(travail::annulation::possible()); };
+    connect(&travail::depot(), &travail::Depot::annulationmodifiee, this, etat);
+    etat();
+    mnfichier->addSeparator();
+    action(mnfichier, QStringLiteral("quittermn"), QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+           [] { Fenetre::quittertout(); });
 
     QMenu *jeuxmn = sousmenu(m_menu, QStringLiteral("jeuxmn"), QStringLiteral("&Jeux"));
     action(jeuxmn, QStringLiteral("saisrmn"), QStringLiteral("Saisir un jeu"), QKeySequence(Qt::CTRL | Qt::Key_S), [] {
@@ -190,6 +204,19 @@ void Form1::effacer()
     const auto reponse = dialogue::message(this, QStringLiteral("êtes-vous certain?"), dialogue::Icone::attention,
                                            dialogue::Boutons::okannuler);
     if (reponse == dialogue::Reponse::ok) {
+        // What the command deletes can be put back by "Annuler la dernière modification";
+        // nothing is deleted without that copy.
+        travail::annulation::Modification modification(
+            {fichier(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer()});
+        if (!modification.resultat().ok()) {
+            dialogue::message(this,
+                              QStringLiteral("Aucun fichier n'a été effacé : la copie qui permettrait d'annuler "
+                                             "l'effacement n'a pas pu être faite.\n\n") +
+                                  modification.resultat().erreur,
+                              dialogue::Icone::critique);
+            recharger();
+            return;
+        }
         QStringList erreurs;
         for (const QString &chemin : {fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer()})
             if (travail::Resultat r = FichierDeTravail(chemin).assurerexistence(); !r.ok())
@@ -197,10 +224,31 @@ void Form1::effacer()
         for (const QString &chemin : {prefer(), cote(), fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), contrecote()})
             if (travail::Resultat r = FichierDeTravail(chemin).supprimer(); !r.ok())
                 erreurs << r.erreur;
+        modification.reussie();
         if (!erreurs.isEmpty())
             dialogue::message(this, erreurs.join(QLatin1Char('\n')), dialogue::Icone::critique);
     }
     recharger();
+}
+
+void Form1::annuler()
+{
+    const travail::annulation::Retablissement r = travail::annulation::retablir();
+    // The windows that show a file put back read it again, then this one.
+    const QList<Fenetre *> ouvertes = Fenetre::ouvertes();
+    for (Fenetre *f : ouvertes) {
+        if (f == this || !f->estouverte())
+            continue;
+        const QStringList montres = f->fichiers();
+        if (std::any_of(montres.begin(), montres.end(), [&r](const QString &c) { return r.chemins.contains(c); }))
+            f->recharger();
+    }
+    if (!r.chemins.isEmpty())
+        recharger();
+    if (!r.ok())
+        dialogue::message(this, r.erreur, dialogue::Icone::attention);
+    else
+        dialogue::message(this, jeux::texteretablissement(r.chemins), dialogue::Icone::information);
 }
 
 void Form1::basedetrois()

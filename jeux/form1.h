@@ -35,6 +35,11 @@ public:
 
     // The clear command ("Effacer tous les fichiers de calculs précédents").
     void effacer();
+    // "Annuler la dernière modification": puts back the files of the last command that
+    // dropped, emptied, added many or deleted, and reloads the windows that show them.
+    void annuler();
+
+    QStringList fichiers() const override { return {fichier()}; }
 
 protected:
     void chargement() override;
@@ -44,6 +49,7 @@ private:
     void basedetrois();
 
     QMenuBar *m_menu;
+    QAction *m_annuler = nullptr;
     FondTicket *m_fond;
     QLabel *Label1;
 };

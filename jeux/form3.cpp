@@ -2,6 +2,7 @@
 
 #include "commun/controles.h"
 #include "commun/dialogue.h"
+#include "travail/annulation.h"
 #include "travail/depot.h"
 #include "travail/fichierdetravail.h"
 #include "ticket/form2.h"
@@ -123,7 +124,7 @@ Form3::Form3() : Fenetre(QStringLiteral("Form3"))
 
     connect(Command6, &QPushButton::clicked, this, &Form3::effacedernier);
     connect(Command7, &QPushButton::clicked, this, &Form3::effacetout);
-    connect(Command10, &QPushButton::clicked, this, &Form3::effacetout);
+    connect(Command10, &QPushButton::clicked, this, &Form3::abandonner);
     connect(Command1, &QPushButton::clicked, this, [this] { choisirtype(TypeDePari::tierce); });
     connect(Command2, &QPushButton::clicked, this, [this] { choisirtype(TypeDePari::quarte); });
     connect(Command3, &QPushButton::clicked, this, [this] { choisirtype(TypeDePari::quinte); });
@@ -142,6 +143,7 @@ double Form3::prix(const QString &typedejeu, qint16 nb, float mult, bool dtlo) c
 
 void Form3::chargement()
 {
+    m_numero = 0;
     typedejeu = TypeDePari::quinte;
     mult = 1;
     Label3->hide();
@@ -212,6 +214,24 @@ void Form3::effacedernier()
     }
 }
 
+void Form3::dechargement()
+{
+    m_numero = 0;
+}
+
+void Form3::modification(int numero, const travail::Jeu &original)
+{
+    m_numero = numero;
+    m_original = original;
+}
+
+// The entry is given up: a bet being modified stays in the file as it was.
+void Form3::abandonner()
+{
+    m_numero = 0;
+    effacetout();
+}
+
 void Form3::effacetout()
 {
     Label3->hide();
@@ -248,14 +268,41 @@ void Form3::sauvegarder()
     for (int i = 1; i <= 8; ++i)
         jeu.chevaux[i] = i <= nb ? static_cast<qint16>(chevaux[i]) : 0;
     const travail::FichierDeTravail f(travail::depot().fichier());
-    if (travail::Resultat r = f.ajouter(travail::enregistrement(jeu)); !r.ok()) {
-        // The bet stays on screen, so that nothing is lost.
-        dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être enregistré.\n\n") + r.erreur,
-                          dialogue::Icone::critique);
-        return;
+    // The bet stays on screen after a failure, so that nothing is lost.
+    auto echec = [this](const QString &raison) {
+        dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être enregistré.\n\n") + raison, dialogue::Icone::critique);
+    };
+    QString avis;
+    if (m_numero > 0) {
+        QByteArray octets;
+        if (travail::Resultat r = f.assureretlire(octets); !r.ok())
+            return echec(r.erreur);
+        const travail::LectureJeux lus = travail::lirejeux(octets);
+        const qsizetype ici = lus.positions.indexOf(m_numero);
+        if (ici >= 0 && lus.jeux[ici] == m_original) {
+            // The original leaves the file and the new bet comes at the end, in one step.
+            travail::annulation::Modification modification({f.chemin()});
+            if (!modification.resultat().ok())
+                return echec(modification.resultat().erreur);
+            const int numero = m_numero;
+            if (travail::Resultat r = f.retirer(travail::depot().tampon(), octets, 12, [numero](int k) { return k != numero; },
+                                                travail::enregistrement(jeu));
+                !r.ok())
+                return echec(r.erreur);
+            modification.reussie();
+        } else {
+            if (travail::Resultat r = f.ajouter(travail::enregistrement(jeu)); !r.ok())
+                return echec(r.erreur);
+            avis = QStringLiteral("Le jeu d'origine n'est plus dans le fichier des jeux enregistrés tel qu'il était "
+                                  "affiché : le jeu modifié a été ajouté comme un nouveau jeu, sans rien retirer.");
+        }
+    } else if (travail::Resultat r = f.ajouter(travail::enregistrement(jeu)); !r.ok()) {
+        return echec(r.erreur);
     }
     fermer();
     travail::depot().annoncerjeux();
+    if (!avis.isEmpty())
+        dialogue::message(nullptr, avis, dialogue::Icone::attention);
 }
 
 bool Form3::touche(const QString &texte)
@@ -271,9 +318,9 @@ bool Form3::touche(const QString &texte)
     else if (texte == QLatin1String("5"))
         choisirtype(TypeDePari::quinte);
     else if (texte == QLatin1String("a"))
-        effacetout();
+        abandonner();
     else if (texte == QLatin1String("\x1b"))
-        effacetout();   // Escape presses "(a) Abandonner", shown or not
+        abandonner();   // Escape presses "(a) Abandonner", shown or not
     else if (texte == QLatin1String("i"))
         imprimer();
     else if (texte == QLatin1String("s"))

@@ -30,8 +30,14 @@ public:
     // its type, the all-orders box, then its horses in order. The window must be open.
     void rejouer(const QString &typedejeu, qint16 mult, bool dtlo, const std::array<qint16, 8> &chevaux);
 
+    // The bet on screen modifies record `numero` (from 1) of the saved bets file, which
+    // held `original` when it was listed. The original stays in the file until "(s)"
+    // replaces it; abandoning the entry or closing the window leaves the file as it was.
+    void modification(int numero, const travail::Jeu &original);
+
 protected:
     void chargement() override;
+    void dechargement() override;
     bool touche(const QString &texte) override;
 
 private:
@@ -43,11 +49,14 @@ private:
     bool dtlo = false;
     bool complet = false;
     float prixjeu = 0;
+    int m_numero = 0;          // record modified, 0 for a new bet
+    travail::Jeu m_original;   // what that record held
 
     void numero(int i);                 // Command5(i)
     void choisirtype(const QString &t); // Command1, Command2, Command3
     void effacedernier();               // Command6
-    void effacetout();                  // Command7, Command10
+    void effacetout();                  // Command7
+    void abandonner();                  // Command10
     void ordres();                      // Check1
     void multiplicateur();              // Option4
     void imprimer();                    // Command4

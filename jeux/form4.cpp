@@ -8,6 +8,7 @@
 #include "jeux/lignejeu.h"
 #include "ticket/form2.h"
 #include "ticket/surface.h"
+#include "travail/annulation.h"
 #include "travail/depot.h"
 #include "travail/fichierdetravail.h"
 #include "travail/nombres.h"
@@ -162,81 +163,105 @@ bool Form4::touche(const QString &texte)
     return true;
 }
 
-// Drops the chosen bet from the file, keeps it in `jeuretire`, closes this window and
-// reloads the main window. False when nothing was dropped (already told to the user).
-bool Form4::retirerchoisi()
+QStringList Form4::fichiers() const
+{
+    return {travail::depot().fichier()};
+}
+
+// The chosen bet, its record number and the bytes of the file as they are now, once it
+// is checked that the file still holds that bet there. False when it does not (the user
+// is told and the list is read again) or when the file cannot be read.
+bool Form4::verifierchoisi(int &numero, travail::Jeu &jeu, QByteArray &octets)
 {
     const int ligne = jeuchoisi - 1;
     if (ligne < 0 || ligne >= m_jeux.size())
         return false;
-    const int numero = m_positions[ligne];
-    const travail::Jeu jeu = m_jeux[ligne];
+    numero = m_positions[ligne];
+    jeu = m_jeux[ligne];
 
     // The list mirrors the file as it was at the load; another window may have changed it
     // since (the main window's clear command). Never drop a bet other than the one shown.
     travail::LectureJeux lus;
-    QByteArray octets;
     if (!relire(this, lus, nullptr, &octets))
         return false;
     const qsizetype ici = lus.positions.indexOf(numero);
     if (ici < 0 || lus.jeux[ici] != jeu) {
         dialogue::message(this,
                           QStringLiteral("Le fichier des jeux enregistrés a changé depuis l'affichage de cette liste : "
-                                         "aucun jeu n'a été effacé. La liste va être relue."),
+                                         "rien n'a été fait. La liste va être relue."),
                           dialogue::Icone::attention);
         recharger();
         return false;
     }
-
-    const FichierDeTravail f(travail::depot().fichier());
-    if (travail::Resultat r = f.retirer(travail::depot().tampon(), octets, 12, [numero](int k) { return k != numero; }); !r.ok()) {
-        dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être effacé ; le fichier est resté tel quel.\n\n") + r.erreur,
-                          dialogue::Icone::critique);
-        return false;
-    }
-    jeuretire.typedejeu = jeu.typedejeu;
-    jeuretire.mult = static_cast<qint16>(std::lround(jeu.mult));
-    jeuretire.dtlo = jeu.dtlo;
-    for (int i = 1; i <= 8; ++i)
-        jeuretire.chevaux[i - 1] = jeu.chevaux[i];
-    fermer();
-    travail::depot().annoncerjeux();
     return true;
 }
 
+// Drops the chosen bet from the file, closes this window and reloads the main window.
 void Form4::effacer()
 {
     if (!choisi) {
         dialogue::bip();
         return;
     }
-    retirerchoisi();
+    int numero = 0;
+    travail::Jeu jeu;
+    QByteArray octets;
+    if (!verifierchoisi(numero, jeu, octets))
+        return;
+    const FichierDeTravail f(travail::depot().fichier());
+    travail::annulation::Modification modification({f.chemin()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = f.retirer(travail::depot().tampon(), octets, 12, [numero](int k) { return k != numero; });
+    if (!r.ok()) {
+        dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être effacé ; le fichier est resté tel quel.\n\n") + r.erreur,
+                          dialogue::Icone::critique);
+        return;
+    }
+    modification.reussie();
+    fermer();
+    travail::depot().annoncerjeux();
 }
 
 void Form4::effacertout()
 {
     const FichierDeTravail f(travail::depot().fichier());
-    if (travail::Resultat r = f.reecrire({}); !r.ok()) {
+    travail::annulation::Modification modification({f.chemin()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = f.reecrire({});
+    if (!r.ok()) {
         dialogue::message(this, QStringLiteral("Les jeux n'ont pas pu être effacés.\n\n") + r.erreur, dialogue::Icone::critique);
         return;
     }
+    modification.reussie();
     fermer();
     travail::depot().annoncerjeux();
 }
 
+// The chosen bet goes to the entry window; it stays in the file until the entry window
+// saves its new version in its place.
 void Form4::modifier()
 {
     if (!choisi) {
         dialogue::bip();
         return;
     }
-    if (!retirerchoisi())
+    int numero = 0;
+    travail::Jeu jeu;
+    QByteArray octets;
+    if (!verifierchoisi(numero, jeu, octets))
         return;
+    fermer();
+    std::array<qint16, 8> chevaux{};
+    for (int i = 1; i <= 8; ++i)
+        chevaux[i - 1] = jeu.chevaux[i];
     // The replay starts from the entry window's defaults, as a fresh load gives them.
     Form3 &saisie = form3();
     saisie.fermer();
     saisie.ouvrir();
-    saisie.rejouer(jeuretire.typedejeu, jeuretire.mult, jeuretire.dtlo, jeuretire.chevaux);
+    saisie.rejouer(jeu.typedejeu, static_cast<qint16>(std::lround(jeu.mult)), jeu.dtlo, chevaux);
+    saisie.modification(numero, jeu);
 }
 
 void Form4::imprimerchoisi()

@@ -22,6 +22,8 @@ public:
     // already told to the user.
     bool impr(int selec);
 
+    QStringList fichiers() const override;
+
 protected:
     void chargement() override;
     void dechargement() override;
@@ -34,7 +36,7 @@ private:
     void imprimerchoisi(); // Command2
     void imprimertout();   // Command3
     void texte();          // Command5
-    bool retirerchoisi();
+    bool verifierchoisi(int &numero, travail::Jeu &jeu, QByteArray &octets);
 
     QListWidget *List1;
     QLabel *Label1;
@@ -54,14 +56,6 @@ private:
     // a damaged record is not listed but keeps its place in the file.
     QList<travail::Jeu> m_jeux;
     QList<int> m_positions;
-
-    struct JeuRetire
-    {
-        QString typedejeu;
-        qint16 mult = 0;
-        bool dtlo = false;
-        std::array<qint16, 8> chevaux{};   // slots 1 to 8
-    } jeuretire;
 };
 
 // The saved bets window, created on first use.

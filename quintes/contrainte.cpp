@@ -114,6 +114,25 @@ Resultat retirecontrainte(const QString &chemin, const QString &tampon, int k, s
     return {};
 }
 
+Resultat remplacecontrainte(const QString &chemin, const QString &tampon, int k, const Contrainte &original,
+                            const Contrainte &nouvelle, bool &remplacee)
+{
+    remplacee = false;
+    const FichierDeTravail f(chemin);
+    QByteArray contenu;
+    if (Resultat r = f.assureretlire(contenu); !r.ok())
+        return r;
+    const LectureContraintes lus = lirecontraintes(contenu);
+    const qsizetype i = lus.positions.indexOf(k);
+    if (i < 0 || lus.contraintes[i] != original)
+        return ajoutecontrainte(chemin, nouvelle);
+    if (Resultat r = f.retirer(tampon, contenu, valeursparcontrainte, [k](int j) { return j != k; }, enregistrement(nouvelle));
+        !r.ok())
+        return r;
+    remplacee = true;
+    return {};
+}
+
 Resultat videcontraintes(const QString &chemin)
 {
     return FichierDeTravail(chemin).reecrire({});

@@ -61,6 +61,12 @@ travail::Resultat ajoutecontrainte(const QString &chemin, const Contrainte &c);
 travail::Resultat retirecontrainte(const QString &chemin, const QString &tampon, int k,
                                    std::optional<Contrainte> &retiree);
 
+// Replaces record k (from 1), which held `original`, by `nouvelle` at the end of the file,
+// in one atomic step. When record k no longer holds `original`, nothing is removed:
+// `nouvelle` is added after the last record and `remplacee` says false.
+travail::Resultat remplacecontrainte(const QString &chemin, const QString &tampon, int k, const Contrainte &original,
+                                     const Contrainte &nouvelle, bool &remplacee);
+
 // Leaves the file existing and empty.
 travail::Resultat videcontraintes(const QString &chemin);
 

@@ -4,6 +4,7 @@
 #include "commun/liste.h"
 #include "quintes/form6.h"
 #include "ticket/surface.h"
+#include "travail/annulation.h"
 #include "travail/depot.h"
 
 #include <QListWidget>
@@ -65,6 +66,7 @@ bool FenetreContraintes::sortircontraintes(Destination destination)
     const quintes::LectureContraintes lues = quintes::lirecontraintes(chemin);
     if (destination == Destination::liste) {
         positions = lues.positions;
+        contraintes = lues.contraintes;
         QStringList lignes;
         for (const quintes::Contrainte &c : lues.contraintes)
             lignes << quintes::decrirecontrainte(c);
@@ -80,10 +82,16 @@ bool FenetreContraintes::sortircontraintes(Destination destination)
     return true;
 }
 
+QStringList FenetreContraintes::fichiers() const
+{
+    return {travail::depot().contrainte()};
+}
+
 void FenetreContraintes::chargement()
 {
     List1->clear();
     positions.clear();
+    contraintes.clear();
     sortircontraintes(Destination::liste);
     selection = 0;
     List1->setFocus();
@@ -112,8 +120,7 @@ void FenetreContraintes::ajouter()
     form6().ouvrir();
 }
 
-// Removes the selected constraint from the file and keeps it in `retenue`; true when it
-// was removed.
+// Removes the selected constraint from the file; true when it was removed.
 bool FenetreContraintes::supprimer()
 {
     if (selection < 1 || selection > positions.size()) {
@@ -121,34 +128,43 @@ bool FenetreContraintes::supprimer()
         return false;
     }
     std::optional<quintes::Contrainte> retiree;
-    const travail::Resultat r =
-        quintes::retirecontrainte(travail::depot().contrainte(), travail::depot().tampon(), positions[selection - 1], retiree);
-    if (retiree)
-        retenue = *retiree;
+    travail::annulation::Modification modification({travail::depot().contrainte()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = quintes::retirecontrainte(travail::depot().contrainte(), travail::depot().tampon(), positions[selection - 1], retiree);
+    if (r.ok() && retiree)
+        modification.reussie();
     recharger();
     if (!r.ok())
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
     return r.ok() && retiree.has_value();
 }
 
+// The selected constraint goes to the entry window; it stays in the file until the entry
+// window saves its new version in its place.
 void FenetreContraintes::modifier()
 {
-    if (selection < 1) {
+    if (selection < 1 || selection > positions.size()) {
         dialogue::bip();
         return;
     }
-    // The constraint leaves the file now and comes back, at the end, when it is saved.
-    if (!supprimer())
-        return;
+    const int numero = positions[selection - 1];
+    const quintes::Contrainte originale = contraintes[selection - 1];
     fermer();
     Form6 &saisie = form6();
     saisie.ouvrir();
-    saisie.remplir(retenue);
+    saisie.remplir(originale);
+    saisie.modification(numero, originale);
 }
 
 void FenetreContraintes::supprimertout()
 {
-    const travail::Resultat r = quintes::videcontraintes(travail::depot().contrainte());
+    travail::annulation::Modification modification({travail::depot().contrainte()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = quintes::videcontraintes(travail::depot().contrainte());
+    if (r.ok())
+        modification.reussie();
     recharger();
     if (!r.ok())
         dialogue::message(this, r.erreur, dialogue::Icone::critique);

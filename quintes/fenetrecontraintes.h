@@ -22,6 +22,8 @@ public:
     // Printing stops at the first refused line; false then.
     bool sortircontraintes(Destination destination);
 
+    QStringList fichiers() const override;
+
 protected:
     void chargement() override;
     bool touche(const QString &texte) override;
@@ -43,7 +45,7 @@ private:
     QPushButton *Command6;
 
     int selection = 0;             // line last selected since the load, from 1; 0: none
-    quintes::Contrainte retenue;   // the constraint removed by the last deletion
+    QList<quintes::Contrainte> contraintes;   // the constraint of each line, as listed
     QList<int> positions;          // record number in the file of each line of the list
 };
 

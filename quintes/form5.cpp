@@ -70,6 +70,12 @@ Form5::Form5() : Fenetre(QStringLiteral("Form5"))
     });
 }
 
+QStringList Form5::fichiers() const
+{
+    const travail::Depot &d = travail::depot();
+    return {d.contrainte(), d.cote(), d.contrecote()};
+}
+
 void Form5::chargement()
 {
     curseur::sablier();

@@ -14,6 +14,8 @@ class Form5 : public Fenetre
 public:
     Form5();
 
+    QStringList fichiers() const override;
+
 protected:
     void chargement() override;
 

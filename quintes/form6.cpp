@@ -2,6 +2,7 @@
 
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
+#include "travail/annulation.h"
 #include "travail/depot.h"
 
 #include <QButtonGroup>
@@ -98,6 +99,7 @@ Form6::Form6() : Fenetre(QStringLiteral("Form6"))
 
 void Form6::chargement()
 {
+    m_numero = 0;
     // A fresh opening starts from "au plus", "0 cheval", no horse, no message.
     Option1[1]->setChecked(true);
     Option2[0]->setChecked(true);
@@ -109,7 +111,14 @@ void Form6::chargement()
 
 void Form6::dechargement()
 {
+    m_numero = 0;
     travail::depot().annoncercontraintes();
+}
+
+void Form6::modification(int numero, const quintes::Contrainte &originale)
+{
+    m_numero = numero;
+    m_originale = originale;
 }
 
 void Form6::remplir(const quintes::Contrainte &c)
@@ -147,11 +156,29 @@ void Form6::enregistrer()
         dialogue::bip();
         return;
     }
-    if (const travail::Resultat r = quintes::ajoutecontrainte(travail::depot().contrainte(), c); !r.ok()) {
+    const QString chemin = travail::depot().contrainte();
+    travail::Resultat r;
+    bool remplacee = true;
+    if (m_numero > 0) {
+        travail::annulation::Modification modification({chemin});
+        r = modification.resultat();
+        if (r.ok())
+            r = quintes::remplacecontrainte(chemin, travail::depot().tampon(), m_numero, m_originale, c, remplacee);
+        if (r.ok() && remplacee)
+            modification.reussie();
+    } else {
+        r = quintes::ajoutecontrainte(chemin, c);
+    }
+    if (!r.ok()) {
         // Nothing is lost: the window stays open with the constraint on screen.
         dialogue::message(this, r.erreur + QStringLiteral("\n\nLa contrainte n'a pas été enregistrée."), dialogue::Icone::critique);
         return;
     }
+    if (!remplacee)
+        dialogue::message(this,
+                          QStringLiteral("La contrainte d'origine n'est plus dans le fichier telle qu'elle était affichée : "
+                                         "la contrainte modifiée a été ajoutée, sans rien retirer."),
+                          dialogue::Icone::attention);
     fermer();
 }
 

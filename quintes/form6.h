@@ -29,6 +29,11 @@ public:
     quintes::Contrainte contrainte() const;
     void cachemessage();
 
+    // The constraint on screen modifies record `numero` (from 1) of the constraint file,
+    // which held `originale` when it was listed. It stays in the file until "enregistrer"
+    // replaces it; closing the window leaves the file as it was.
+    void modification(int numero, const quintes::Contrainte &originale);
+
 protected:
     void chargement() override;
     void dechargement() override;
@@ -37,6 +42,8 @@ private:
     void enregistrer();
     void aide();
 
+    int m_numero = 0;   // record modified, 0 for a new constraint
+    quintes::Contrainte m_originale;
     QMenuBar *m_menu;
     std::array<QRadioButton *, 2> Option1;
     std::array<QRadioButton *, 6> Option2;

@@ -5,6 +5,7 @@
 #include "commun/liste.h"
 #include "quintes/bilan.h"
 #include "quintes/combinaison.h"
+#include "travail/annulation.h"
 #include "travail/depot.h"
 #include "travail/fichierdetravail.h"
 
@@ -69,6 +70,11 @@ void Form8::chargement()
         avertir(probleme);
 }
 
+QStringList Form8::fichiers() const
+{
+    return {travail::depot().quinteo()};
+}
+
 void Form8::dechargement()
 {
     List1->clear();
@@ -111,21 +117,31 @@ void Form8::supprimerselection()
         return;
     }
     // Every other record is copied as it stands, an unreadable end included.
-    const travail::Resultat r =
-        FichierDeTravail(travail::depot().quinteo()).retirer(travail::depot().tampon(), 5, [k](int j) { return j != k; });
+    const FichierDeTravail quinteo(travail::depot().quinteo());
+    travail::annulation::Modification modification({quinteo.chemin()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = quinteo.retirer(travail::depot().tampon(), 5, [k](int j) { return j != k; });
     if (!r.ok()) {
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
         return;
     }
+    modification.reussie();
     recharger();
 }
 
 void Form8::supprimertout()
 {
-    if (travail::Resultat r = FichierDeTravail(travail::depot().quinteo()).reecrire({}); !r.ok()) {
+    const FichierDeTravail quinteo(travail::depot().quinteo());
+    travail::annulation::Modification modification({quinteo.chemin()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = quinteo.reecrire({});
+    if (!r.ok()) {
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
         return;
     }
+    modification.reussie();
     fermer();
 }
 
@@ -146,7 +162,13 @@ void Form8::enregistrertout()
 {
     curseur::sablier();
     int enregistres = 0;
-    const travail::Resultat r = quintes::enregistretout(List1->count(), travail::depot().quinteo(), travail::depot().fichier(), &enregistres);
+    // Many bets at once: the saved bets as they were can be put back.
+    travail::annulation::Modification modification({travail::depot().fichier()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = quintes::enregistretout(List1->count(), travail::depot().quinteo(), travail::depot().fichier(), &enregistres);
+    if (enregistres > 0)
+        modification.reussie();
     if (!r.ok()) {
         curseur::normal();
         dialogue::message(this, r.erreur, dialogue::Icone::critique);

@@ -17,6 +17,8 @@ public:
     // Appends the quinté of line `selec` (from 1) to the saved bets.
     bool enregistre(int selec);
 
+    QStringList fichiers() const override;
+
 protected:
     void chargement() override;
     void dechargement() override;

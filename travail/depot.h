@@ -31,6 +31,7 @@ public:
     void annoncerquintes() { emit quintesmodifies(); }
     void annoncercotes() { emit cotesmodifiees(); }
     void annoncerpreferences() { emit preferencesmodifiees(); }
+    void annoncerannulation() { emit annulationmodifiee(); }
 
 signals:
     void jeuxmodifies();           // the saved bets (fichier)
@@ -38,6 +39,7 @@ signals:
     void quintesmodifies();        // the unordered and ordered quintés (quinte, quinteo)
     void cotesmodifiees();         // the odds and their filter (cote, contrecote)
     void preferencesmodifiees();   // the printer corrections (prefer)
+    void annulationmodifiee();     // the copy kept for undo was made, confirmed or dropped
 };
 
 // The program's one store, created on first use.

@@ -202,10 +202,11 @@ Resultat FichierDeTravail::retirer(const QString &tampon, int valeurs, const std
 }
 
 Resultat FichierDeTravail::retirer(const QString &tampon, const QByteArray &contenu, int valeurs,
-                                   const std::function<bool(int)> &garder) const
+                                   const std::function<bool(int)> &garder, const QByteArray &ajout) const
 {
     QByteArray gardes;
-    gardes.reserve(contenu.size());
+    gardes.reserve(contenu.size() + ajout.size());
+    bool ajoute = false;
     Lecture lecture(contenu);
     int k = 0;
     while (!lecture.fini()) {
@@ -214,13 +215,21 @@ Resultat FichierDeTravail::retirer(const QString &tampon, const QByteArray &cont
         while (lus < valeurs && lecture.passer())
             ++lus;
         if (lus < valeurs) {
-            // An incomplete or unreadable end: kept as it stands.
+            // An incomplete or unreadable end: kept as it stands, after the new records.
+            gardes += ajout;
+            ajoute = true;
             gardes += QByteArrayView(contenu).sliced(debut);
             break;
         }
         ++k;
         if (garder(k))
             gardes += QByteArrayView(contenu).sliced(debut, lecture.position() - debut);
+    }
+    if (!ajoute) {
+        // A last record without its line end would run into the new one.
+        if (!ajout.isEmpty() && !gardes.isEmpty() && !gardes.endsWith('\n'))
+            gardes += "\r\n";
+        gardes += ajout;
     }
     return remplacerpartampon(tampon, gardes);
 }

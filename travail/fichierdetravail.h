@@ -78,9 +78,11 @@ public:
     // incomplete record at the end is kept as it stands.
     Resultat retirer(const QString &tampon, int valeurs, const std::function<bool(int)> &garder) const;
     // The same from `contenu`, the bytes of the file as the caller has just read and
-    // checked them: what is dropped is what was checked.
+    // checked them: what is dropped is what was checked. `ajout`, whole records, goes
+    // after the last whole record in the same replacement (before an unreadable end, so
+    // that it stays readable): a record replaced by its new version in one step.
     Resultat retirer(const QString &tampon, const QByteArray &contenu, int valeurs,
-                     const std::function<bool(int)> &garder) const;
+                     const std::function<bool(int)> &garder, const QByteArray &ajout = {}) const;
 
 private:
     QString m_chemin;

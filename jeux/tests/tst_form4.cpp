@@ -324,7 +324,8 @@ private slots:
         QVERIFY(repondeur->questions.isEmpty());
     }
 
-    // The bet leaves the file, comes back in the entry window, and goes to the end once saved.
+    // The bet comes back in the entry window but stays in the file; once saved, its new
+    // version replaces it, at the end.
     void modifier_data()
     {
         QTest::addColumn<bool>("clavier");
@@ -342,10 +343,9 @@ private slots:
             clic(u"Command6"_s);
 
         const QList<Jeu> sans{cinq[0], cinq[1], cinq[2], cinq[4]};
-        QCOMPARE(racine->lire(travail::noms::fichier), fichier(sans));
+        QCOMPARE(racine->lire(travail::noms::fichier), fichier(cinq));
         QVERIFY(!form4().estouverte());
         QVERIFY(form3().estouverte());
-        QCOMPARE(resume(), u"4 jeux enregistrés pour un montant total de 1185,4 €"_s);
 
         Form3 &saisie = form3();
         QVERIFY(controle<QRadioButton>(saisie, u"Option4(5)"_s)->isChecked());
@@ -508,12 +508,16 @@ private slots:
         QCOMPARE(chevauximprimes(tickets[1]), chevaux(cinq[0]));
         QCOMPARE(chevauximprimes(tickets[2]), chevaux(cinq[2]));
 
-        // The last line is still the last record.
+        // The last line is still the last record: modified and saved, it is replaced and the
+        // damaged record stays as it stands.
         QCOMPARE(lignes(), (QStringList{jeux::lignejeu(cinq[0]), jeux::lignejeu(cinq[2])}));
         choisir(2);
         frappe('m');
-        QCOMPARE(racine->lire(travail::noms::fichier), fichier({cinq[0]}) + abime);
+        QCOMPARE(racine->lire(travail::noms::fichier), fichier({cinq[0]}) + abime + fichier({cinq[2]}));
         QCOMPARE(controle<QLabel>(form3(), u"Label2"_s)->text(), u"quinté"_s);
+        QTest::mouseClick(controle<QPushButton>(form3(), u"Command9"_s), Qt::LeftButton);
+        QCOMPARE(racine->lire(travail::noms::fichier), fichier({cinq[0]}) + abime + fichier({cinq[2]}));
+        QVERIFY(!form3().estouverte());
     }
 
     // The main window's clear command empties the file under an open list: nothing else is dropped.

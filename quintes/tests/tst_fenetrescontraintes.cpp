@@ -157,7 +157,8 @@ void TestFenetresContraintes::modifieretenregistrer()
     QVERIFY(!visible("contraintes"));
     QWidget *f6 = visible("Form6");
     QVERIFY(f6);
-    QCOMPARE(racine.lire(travail::noms::contrainte), fichier({B, C}));
+    // The constraint stays in the file until its new version is saved.
+    QCOMPARE(racine.lire(travail::noms::contrainte), fichier({A, B, C}));
 
     QTest::keyClick(f6, Qt::Key_Return);
     QCOMPARE(racine.lire(travail::noms::contrainte), fichier({B, C, A}));
@@ -182,9 +183,9 @@ void TestFenetresContraintes::modifiersansenregistrer()
     QWidget *f6 = visible("Form6");
     QVERIFY(f6);
     f6->close();
-    QCOMPARE(racine.lire(travail::noms::contrainte), fichier({B, C}));
+    QCOMPARE(racine.lire(travail::noms::contrainte), fichier({A, B, C}));
     QVERIFY(visible("Form5"));
-    QCOMPARE(dans<QLabel>(visible("Form5"), "Label2")->text(), QStringLiteral("2  contraintes"));
+    QCOMPARE(dans<QLabel>(visible("Form5"), "Label2")->text(), QStringLiteral("3  contraintes"));
 }
 
 void TestFenetresContraintes::modifierremplit()
