@@ -1,6 +1,7 @@
 #include "jeux/form1.h"
 
 #include "apropos/frmabout.h"
+#include "arrivee/fenetrearrivee.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
@@ -129,6 +130,8 @@ void Form1::construiremenu()
                form4().ouvrir();
                curseur::normal();
            });
+    action(jeuxmn, QStringLiteral("gainsmn"), QStringLiteral("Contrôler les gains"), QKeySequence(Qt::Key_F8),
+           [] { fenetrearrivee().ouvrir(); });
 
     QMenu *qmcmn = sousmenu(m_menu, QStringLiteral("qmcmn"), QStringLiteral("Quinté&1 (méthode par contraintes)"));
     // Each command sets the hourglass and the window's load puts it back; a window that is
@@ -218,10 +221,10 @@ void Form1::effacer()
             return;
         }
         QStringList erreurs;
-        for (const QString &chemin : {fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer()})
+        for (const QString &chemin : {fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer(), arrivee()})
             if (travail::Resultat r = FichierDeTravail(chemin).assurerexistence(); !r.ok())
                 erreurs << r.erreur;
-        for (const QString &chemin : {prefer(), cote(), fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), contrecote()})
+        for (const QString &chemin : {prefer(), cote(), fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), contrecote(), arrivee()})
             if (travail::Resultat r = FichierDeTravail(chemin).supprimer(); !r.ok())
                 erreurs << r.erreur;
         modification.reussie();

@@ -26,6 +26,7 @@ public:
     QString cote() const { return travail::depot().cote(); }
     QString contrecote() const { return travail::depot().contrecote(); }
     QString prefer() const { return travail::depot().prefer(); }
+    QString arrivee() const { return travail::depot().arrivee(); }
     qint16 puqi() const { return travail::puqi; }
     double puq() const { return travail::puq; }
     qint16 putr() const { return travail::putr; }

@@ -14,6 +14,7 @@ QString Depot::duo() const { return chemin(noms::duo); }
 QString Depot::cote() const { return chemin(noms::cote); }
 QString Depot::contrecote() const { return chemin(noms::contrecote); }
 QString Depot::prefer() const { return chemin(noms::prefer); }
+QString Depot::arrivee() const { return chemin(noms::arrivee); }
 
 Depot &depot()
 {

@@ -24,6 +24,7 @@ public:
     QString cote() const;
     QString contrecote() const;
     QString prefer() const;
+    QString arrivee() const;
 
     // Each announces, once, that the files of that kind may have changed.
     void annoncerjeux() { emit jeuxmodifies(); }

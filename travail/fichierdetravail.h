@@ -1,5 +1,5 @@
 #pragma once
-// The ten work files of the program and the few ways they are reached.
+// The work files of the program and the few ways they are reached.
 // Each operation opens, works and closes within the call; no file stays open.
 
 #include <QByteArray>
@@ -25,6 +25,7 @@ inline constexpr const char *duo = "duo.txt";
 inline constexpr const char *cote = "cote.txt";
 inline constexpr const char *contrecote = "contrecote";
 inline constexpr const char *prefer = "prefer.txt";
+inline constexpr const char *arrivee = "arrivee.txt";   // the last race typed in
 } // namespace noms
 
 // Absolute path of a work file under the root directory.

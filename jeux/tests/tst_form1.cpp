@@ -36,7 +36,7 @@ QAction *action(const char *nom)
 }
 
 const char *const tous[] = {noms::fichier, noms::tampon, noms::quinte, noms::contrainte, noms::quinteo,
-                            noms::mabase,  noms::duo,    noms::cote,   noms::contrecote, noms::prefer};
+                            noms::mabase,  noms::duo,    noms::cote,   noms::contrecote, noms::prefer, noms::arrivee};
 
 } // namespace
 
@@ -145,6 +145,7 @@ void TstForm1::menu_data()
                            << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
     QTest::newRow("saisrmn") << "saisrmn" << jeux << "Saisir un jeu" << QKeySequence(Qt::CTRL | Qt::Key_S);
     QTest::newRow("voirmn") << "voirmn" << jeux << "Voir les jeux enregistrés" << QKeySequence(Qt::CTRL | Qt::Key_V);
+    QTest::newRow("gainsmn") << "gainsmn" << jeux << "Contrôler les gains" << QKeySequence(Qt::Key_F8);
     QTest::newRow("qsomn") << "qsomn" << q1 << "1> Sans ordre" << QKeySequence(Qt::Key_F1);
     QTest::newRow("ordremn") << "ordremn" << q1 << "2>Gérer l'ordre" << QKeySequence(Qt::Key_F2);
     QTest::newRow("bilanmn") << "bilanmn" << q1 << "4> bilan" << QKeySequence(Qt::Key_F3);

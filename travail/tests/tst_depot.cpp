@@ -41,6 +41,7 @@ void TstDepot::chemins_data()
     QTest::newRow("cote") << &Depot::cote << "cote.txt";
     QTest::newRow("contrecote") << &Depot::contrecote << "contrecote";
     QTest::newRow("prefer") << &Depot::prefer << "prefer.txt";
+    QTest::newRow("arrivee") << &Depot::arrivee << "arrivee.txt";
 }
 
 // A test changes KRN_RACINE between two calls: the path follows.
