@@ -210,7 +210,7 @@ void Form1::effacer()
         // What the command deletes can be put back by "Annuler la dernière modification";
         // nothing is deleted without that copy.
         travail::annulation::Modification modification(
-            {fichier(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer()});
+            {fichier(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer(), arrivee()});
         if (!modification.resultat().ok()) {
             dialogue::message(this,
                               QStringLiteral("Aucun fichier n'a été effacé : la copie qui permettrait d'annuler "
