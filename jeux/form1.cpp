@@ -2,6 +2,10 @@
 
 #include "apropos/frmabout.h"
 #include "arrivee/fenetrearrivee.h"
+#include "basedetrois/form10.h"
+#include "basedetrois/form11.h"
+#include "basedetrois/form12.h"
+#include "basedetrois/form9.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "jeux/fondticket.h"
@@ -154,13 +158,17 @@ void Form1::construiremenu()
 
     QMenu *qb3mn = sousmenu(m_menu, QStringLiteral("qb3mn"), QStringLiteral("Quinté&2 (méthode par base de 3)"));
     action(qb3mn, QStringLiteral("cdbmn"), QStringLiteral("1>Choix d'une base"), QKeySequence(Qt::Key_F4),
-           [this] { basedetrois(); });
+           [] { form9().ouvrir(); });
     QMenu *assomn = sousmenu(qb3mn, QStringLiteral("assomn"), QStringLiteral("2> Associer des chevaux"));
     action(assomn, QStringLiteral("metcplemn"), QStringLiteral("a) Méthode par couple"), QKeySequence(Qt::Key_F5),
-           [this] { basedetrois(); });
+           [] { form10().ouvrir(); });
     action(assomn, QStringLiteral("méthlistemn"), QStringLiteral("b) Méthode par liste"), QKeySequence(Qt::Key_F6),
-           [this] { basedetrois(); });
-    action(qb3mn, QStringLiteral("bil2mn"), QStringLiteral("3> Bilan"), QKeySequence(Qt::Key_F7), [this] { basedetrois(); });
+           [] { form11().ouvrir(); });
+    action(qb3mn, QStringLiteral("bil2mn"), QStringLiteral("3> Bilan"), QKeySequence(Qt::Key_F7), [] {
+        curseur::sablier();
+        form12().ouvrir();
+        curseur::normal();
+    });
 }
 
 qint64 Form1::c(qint16 n, qint16 p) const
@@ -252,9 +260,4 @@ void Form1::annuler()
         dialogue::message(this, r.erreur, dialogue::Icone::attention);
     else
         dialogue::message(this, jeux::texteretablissement(r.chemins), dialogue::Icone::information);
-}
-
-void Form1::basedetrois()
-{
-    dialogue::message(this, QStringLiteral("La méthode par base de 3 n'est pas disponible dans cette version de KRN."));
 }

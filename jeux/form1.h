@@ -47,7 +47,6 @@ protected:
 
 private:
     void construiremenu();
-    void basedetrois();
 
     QMenuBar *m_menu;
     QAction *m_annuler = nullptr;

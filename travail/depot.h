@@ -31,6 +31,7 @@ public:
     void annoncercontraintes() { emit contraintesmodifiees(); }
     void annoncerquintes() { emit quintesmodifies(); }
     void annoncercotes() { emit cotesmodifiees(); }
+    void annoncerbase() { emit basemodifiee(); }
     void annoncerpreferences() { emit preferencesmodifiees(); }
     void annoncerannulation() { emit annulationmodifiee(); }
 
@@ -39,6 +40,7 @@ signals:
     void contraintesmodifiees();   // the constraints (contrainte)
     void quintesmodifies();        // the unordered and ordered quintés (quinte, quinteo)
     void cotesmodifiees();         // the odds and their filter (cote, contrecote)
+    void basemodifiee();           // the base of three horses and its couples (mabase, duo)
     void preferencesmodifiees();   // the printer corrections (prefer)
     void annulationmodifiee();     // the copy kept for undo was made, confirmed or dropped
 };

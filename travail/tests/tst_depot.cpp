@@ -66,6 +66,7 @@ void TstDepot::annonces_data()
     QTest::newRow("quintes") << &Depot::annoncerquintes << 2;
     QTest::newRow("cotes") << &Depot::annoncercotes << 3;
     QTest::newRow("preferences") << &Depot::annoncerpreferences << 4;
+    QTest::newRow("base") << &Depot::annoncerbase << 5;
 }
 
 void TstDepot::annonces()
@@ -77,7 +78,8 @@ void TstDepot::annonces()
     QSignalSpy quintes(&depot(), &Depot::quintesmodifies);
     QSignalSpy cotes(&depot(), &Depot::cotesmodifiees);
     QSignalSpy preferences(&depot(), &Depot::preferencesmodifiees);
-    const QList<QSignalSpy *> espions = {&jeux, &contraintes, &quintes, &cotes, &preferences};
+    QSignalSpy base(&depot(), &Depot::basemodifiee);
+    const QList<QSignalSpy *> espions = {&jeux, &contraintes, &quintes, &cotes, &preferences, &base};
 
     (depot().*annonce)();
     for (int i = 0; i < espions.size(); ++i)

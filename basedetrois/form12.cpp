@@ -1,0 +1,206 @@
+#include "basedetrois/form12.h"
+
+#include "basedetrois/couples.h"
+#include "commun/controles.h"
+#include "commun/curseur.h"
+#include "commun/dialogue.h"
+#include "commun/liste.h"
+#include "quintes/bilan.h"
+#include "travail/annulation.h"
+#include "travail/depot.h"
+#include "travail/fichierdetravail.h"
+
+#include <QFontDatabase>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+
+using travail::FichierDeTravail;
+
+Form12 &form12()
+{
+    return fenetres::instance<Form12>();
+}
+
+Form12::Form12() : Fenetre(QStringLiteral("Form12"))
+{
+    setWindowTitle(QStringLiteral("bilan methode 2"));
+    cliententwips(11550, 6360);
+
+    Label1 = etiquette(this, QStringLiteral("Label1"));
+    placer(Label1, 120, 120, 5535, 375);
+    Label2 = etiquette(this, QStringLiteral("Label2"));
+    placer(Label2, 5895, 120, 5535, 375);
+
+    List1 = new Liste(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("liste des quintés construits"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setUniformItemSizes(true);
+    // Fixed pitch, so that the five horses of every line stand in columns.
+    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    placer(List1, 120, 600, 11310, 4920);
+
+    auto commande = [this](const QString &nom, const QString &texte, int gauche, void (Form12::*action)()) {
+        QPushButton *b = bouton(this, nom, texte);
+        placer(b, gauche, 5640, 2760, 495);
+        connect(b, &QPushButton::clicked, this, action);
+        return b;
+    };
+    Command1 = commande(QStringLiteral("Command1"), QStringLiteral("(s) Supprimer la selection"), 120, &Form12::supprimerselection);
+    Command4 = commande(QStringLiteral("Command4"), QStringLiteral("(S) Supprimer tout"), 2970, &Form12::supprimertout);
+    Command2 = commande(QStringLiteral("Command2"), QStringLiteral("(e) Enregistrer la selection"), 5820, &Form12::enregistrerselection);
+    Command3 = commande(QStringLiteral("Command3"), QStringLiteral("(E) Enregistrer tout"), 8670, &Form12::enregistrertout);
+
+    // The list always shows the file: another window changed the base or the couples.
+    connect(&travail::depot(), &travail::Depot::basemodifiee, this, [this] {
+        if (estouverte())
+            recharger();
+    });
+}
+
+QStringList Form12::fichiers() const
+{
+    return {travail::depot().mabase(), travail::depot().duo()};
+}
+
+void Form12::chargement()
+{
+    curseur::sablier();
+    const travail::Depot &d = travail::depot();
+    m_base = {};
+    m_couples.clear();
+    m_positions.clear();
+    QString probleme;
+    const basedetrois::LectureBase lue = basedetrois::lirebase(d.mabase());
+    probleme = basedetrois::sansbase(lue, d.mabase());
+    if (probleme.isEmpty()) {
+        m_base = lue.base;
+        QByteArray contenu;
+        if (travail::Resultat r = FichierDeTravail(d.duo()).lire(contenu); !r.ok())
+            probleme = r.erreur;
+        const basedetrois::LectureCouples lus = basedetrois::lirecouples(contenu, m_base);
+        if (probleme.isEmpty())
+            probleme = lus.message(d.duo());
+        m_couples = lus.couples;
+        m_positions = lus.positions;
+    }
+
+    QStringList lignes;
+    lignes.reserve(m_couples.size());
+    for (const basedetrois::Couple &c : m_couples)
+        lignes << basedetrois::ligne(m_base, c);
+    List1->setUpdatesEnabled(false);
+    List1->clear();
+    List1->addItems(lignes);
+    List1->setUpdatesEnabled(true);
+    Label1->setText(quintes::texteconstruits(m_couples.size()));
+    Label2->setText(basedetrois::textemontant(m_couples.size()));
+    curseur::normal();
+    if (!probleme.isEmpty())
+        avertir(probleme);
+}
+
+void Form12::dechargement()
+{
+    List1->clear();
+    m_couples.clear();
+    m_positions.clear();
+}
+
+bool Form12::touche(const QString &texte)
+{
+    if (texte == QLatin1String("s"))
+        Command1->click();
+    else if (texte == QLatin1String("S"))
+        Command4->click();
+    else if (texte == QLatin1String("e"))
+        Command2->click();
+    else if (texte == QLatin1String("E"))
+        Command3->click();
+    else
+        return false;
+    return true;
+}
+
+int Form12::selection() const
+{
+    const QModelIndexList choisies = List1->selectionModel()->selectedIndexes();
+    return choisies.isEmpty() ? 0 : choisies.first().row() + 1;
+}
+
+void Form12::supprimerselection()
+{
+    const int k = selection();
+    if (k == 0) {
+        dialogue::bip();
+        return;
+    }
+    const travail::Depot &d = travail::depot();
+    travail::annulation::Modification modification({d.duo()});
+    travail::Resultat r = modification.resultat();
+    bool change = false;
+    if (r.ok())
+        r = basedetrois::retirercouple(m_base, m_positions[k - 1], m_couples[k - 1], d.duo(), d.tampon(), &change);
+    if (!r.ok()) {
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        if (change)
+            recharger();
+        return;
+    }
+    modification.reussie();
+    travail::depot().annoncerbase();   // this window reloads, and so do the others that show the couples
+}
+
+void Form12::supprimertout()
+{
+    const travail::Depot &d = travail::depot();
+    travail::annulation::Modification modification({d.duo()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = FichierDeTravail(d.duo()).remplacerpartampon(d.tampon(), {});
+    if (!r.ok()) {
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        return;
+    }
+    modification.reussie();
+    fermer();
+    travail::depot().annoncerbase();
+}
+
+void Form12::enregistrerselection()
+{
+    const int k = selection();
+    if (k == 0) {
+        dialogue::bip();
+        return;
+    }
+    // The quinté of the line as it is shown: the list is read again whenever the base or
+    // the couples change.
+    const travail::Resultat r = basedetrois::enregistrer(m_base, {m_couples[k - 1]}, travail::depot().fichier());
+    if (!r.ok()) {
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        return;
+    }
+    travail::depot().annoncerjeux();
+    ouvrir();   // back in front of the main window
+}
+
+void Form12::enregistrertout()
+{
+    curseur::Sablier sablier;
+    // Many bets at once: the saved bets as they were can be put back.
+    travail::annulation::Modification modification({travail::depot().fichier()});
+    travail::Resultat r = modification.resultat();
+    if (r.ok())
+        r = basedetrois::enregistrer(m_base, m_couples, travail::depot().fichier());
+    if (!r.ok()) {
+        curseur::normal();
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        return;
+    }
+    if (!m_couples.isEmpty())
+        modification.reussie();
+    fermer();
+    travail::depot().annoncerjeux();
+}

@@ -1,0 +1,130 @@
+#include "basedetrois/form9.h"
+
+#include "basedetrois/couples.h"
+#include "commun/controles.h"
+#include "commun/dialogue.h"
+#include "travail/annulation.h"
+#include "travail/depot.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+Form9 &form9()
+{
+    return fenetres::instance<Form9>();
+}
+
+Form9::Form9() : Fenetre(QStringLiteral("Form9"))
+{
+    setWindowTitle(QStringLiteral("choix d'une base"));
+    cliententwips(6495, 3495);
+
+    Label1 = etiquette(this, QStringLiteral("Label1"));
+    placer(Label1, 240, 120, 6015, 375);
+
+    for (int i = 1; i <= 20; ++i) {
+        QPushButton *b = bouton(this, QStringLiteral("Command1(%1)").arg(i), QString::number(i));
+        b->setAccessibleName(QStringLiteral("cheval %1").arg(i));
+        // A click does not take the focus from the default button: Enter saves.
+        b->setFocusPolicy(Qt::TabFocus);
+        placer(b, 240 + 600 * ((i - 1) % 10), 600 + 600 * ((i - 1) / 10), 615, 615);
+        connect(b, &QPushButton::clicked, this, [this, i] { choisir(static_cast<qint16>(i)); });
+        Command1[i] = b;
+    }
+    auto commande = [this](const QString &nom, const QString &texte, int gauche, void (Form9::*action)()) {
+        QPushButton *b = bouton(this, nom, texte);
+        placer(b, gauche, 2640, 1455, 615);
+        connect(b, &QPushButton::clicked, this, action);
+        return b;
+    };
+    Command2 = commande(QStringLiteral("Command2"), QStringLiteral("(-) Efface dernier"), 240, &Form9::effacedernier);
+    Command3 = commande(QStringLiteral("Command3"), QStringLiteral("(del) Efface tout"), 1800, &Form9::effacetout);
+    Command4 = commande(QStringLiteral("Command4"), QStringLiteral("(s) Sauvegarder"), 3360, &Form9::sauvegarder);
+    Command5 = commande(QStringLiteral("Command5"), QStringLiteral("(a) Abandonner"), 4920, &Form9::fermer);
+    boutondefaut(Command4);
+    boutonannuler(Command5);
+}
+
+QStringList Form9::fichiers() const
+{
+    return {travail::depot().mabase()};
+}
+
+void Form9::chargement()
+{
+    const basedetrois::LectureBase lue = basedetrois::lirebase(travail::depot().mabase());
+    // A damaged base is not shown: the user picks a new one, which replaces the file.
+    m_base = lue.intact() ? lue.base : basedetrois::Base();
+    afficher();
+    Command4->setFocus();
+    if (!lue.intact())
+        avertir(lue.message(travail::depot().mabase()));
+}
+
+bool Form9::touche(const QString &texte)
+{
+    if (texte == QLatin1String("-"))
+        Command2->click();
+    else if (texte == QLatin1String("\b"))
+        Command3->click();
+    else if (texte == QLatin1String("s"))
+        Command4->click();
+    else if (texte == QLatin1String("a"))
+        Command5->click();
+    else
+        return false;
+    return true;
+}
+
+void Form9::afficher()
+{
+    Label1->setText(m_base.texte());
+}
+
+void Form9::choisir(qint16 cheval)
+{
+    if (!m_base.ajouter(cheval)) {
+        dialogue::bip();
+        return;
+    }
+    afficher();
+}
+
+void Form9::effacedernier()
+{
+    if (m_base.retirerdernier())
+        afficher();
+}
+
+void Form9::effacetout()
+{
+    if (m_base.vider())
+        afficher();
+}
+
+void Form9::sauvegarder()
+{
+    if (!m_base.complete()) {
+        dialogue::bip();
+        return;
+    }
+    const travail::Depot &d = travail::depot();
+    // The old base and the couples dropped with it can be put back.
+    travail::annulation::Modification modification({d.mabase(), d.duo()});
+    travail::Resultat r = modification.resultat();
+    int retires = 0;
+    if (r.ok())
+        r = basedetrois::sauverbase(m_base, d.mabase(), d.duo(), d.tampon(), &retires);
+    if (!r.ok()) {
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        return;
+    }
+    modification.reussie();
+    fermer();
+    travail::depot().annoncerbase();
+    if (retires > 0)
+        dialogue::message(nullptr, QStringLiteral("%1 couple%2 contenant un cheval de la base %3 été retiré%2.")
+                                       .arg(retires)
+                                       .arg(retires > 1 ? QStringLiteral("s") : QString())
+                                       .arg(retires > 1 ? QStringLiteral("ont") : QStringLiteral("a")));
+}
