@@ -63,10 +63,10 @@ Form10::Form10() : Fenetre(QStringLiteral("Form10"))
         connect(b, &QPushButton::clicked, this, action);
         return b;
     };
-    Command2 = commande(QStringLiteral("Command2"), QStringLiteral("(s) Supprimer le couple"), 240, 2055, &Form10::supprimer);
-    Command3 = commande(QStringLiteral("Command3"), QStringLiteral("(S) Supprimer tout"), 2400, 1815, &Form10::supprimertout);
-    Command4 = commande(QStringLiteral("Command4"), QStringLiteral("(v) Valider"), 4320, 1815, &Form10::valider);
-    Command5 = commande(QStringLiteral("Command5"), QStringLiteral("(a) Abandonner"), 6480, 1815, &Form10::fermer);
+    Command2 = commande(QStringLiteral("Command2"), QStringLiteral("(s) Supprimer le couple"), 240, 2535, &Form10::supprimer);
+    Command3 = commande(QStringLiteral("Command3"), QStringLiteral("(S) Supprimer tout"), 2880, 1935, &Form10::supprimertout);
+    Command4 = commande(QStringLiteral("Command4"), QStringLiteral("(v) Valider"), 4920, 1455, &Form10::valider);
+    Command5 = commande(QStringLiteral("Command5"), QStringLiteral("(a) Abandonner"), 6480, 2775, &Form10::fermer);
     boutondefaut(Command4);
     boutonannuler(Command5);
 

@@ -17,7 +17,7 @@ Form9 &form9()
 Form9::Form9() : Fenetre(QStringLiteral("Form9"))
 {
     setWindowTitle(QStringLiteral("choix d'une base"));
-    cliententwips(6495, 3495);
+    cliententwips(7575, 3495);
 
     Label1 = etiquette(this, QStringLiteral("Label1"));
     placer(Label1, 240, 120, 6015, 375);
@@ -33,14 +33,14 @@ Form9::Form9() : Fenetre(QStringLiteral("Form9"))
     }
     auto commande = [this](const QString &nom, const QString &texte, int gauche, void (Form9::*action)()) {
         QPushButton *b = bouton(this, nom, texte);
-        placer(b, gauche, 2640, 1455, 615);
+        placer(b, gauche, 2640, 1695, 615);
         connect(b, &QPushButton::clicked, this, action);
         return b;
     };
     Command2 = commande(QStringLiteral("Command2"), QStringLiteral("(-) Efface dernier"), 240, &Form9::effacedernier);
-    Command3 = commande(QStringLiteral("Command3"), QStringLiteral("(del) Efface tout"), 1800, &Form9::effacetout);
-    Command4 = commande(QStringLiteral("Command4"), QStringLiteral("(s) Sauvegarder"), 3360, &Form9::sauvegarder);
-    Command5 = commande(QStringLiteral("Command5"), QStringLiteral("(a) Abandonner"), 4920, &Form9::fermer);
+    Command3 = commande(QStringLiteral("Command3"), QStringLiteral("(del) Efface tout"), 2040, &Form9::effacetout);
+    Command4 = commande(QStringLiteral("Command4"), QStringLiteral("(s) Sauvegarder"), 3840, &Form9::sauvegarder);
+    Command5 = commande(QStringLiteral("Command5"), QStringLiteral("(a) Abandonner"), 5640, &Form9::fermer);
     boutondefaut(Command4);
     boutonannuler(Command5);
 }
