@@ -238,6 +238,8 @@ void Form1::effacer()
         modification.reussie();
         if (!erreurs.isEmpty())
             dialogue::message(this, erreurs.join(QLatin1Char('\n')), dialogue::Icone::critique);
+        // The windows of the base-of-three method show what is left: nothing.
+        travail::depot().annoncerbase();
     }
     recharger();
 }

@@ -98,6 +98,7 @@ private slots:
     void duoabime_data();
     void duoabime();
     void fenetressuivent();
+    void effacementsuivi();
     void cheminentier();
 };
 
@@ -494,6 +495,24 @@ void TstFenetresBase::fenetressuivent()
     QCOMPARE(lignes(form12()), (QStringList{QStringLiteral("         1         2         4         5         6"),
                                             QStringLiteral("         1         2         4         5         9"),
                                             QStringLiteral("         1         2         4         6         9")}));
+}
+
+// The clear command empties the summary on screen, so that "(e)" cannot save a quinté the
+// files no longer hold.
+void TstFenetresBase::effacementsuivi()
+{
+    essais::Racine racine;
+    essais::Repondeur repondeur;
+    racine.ecrire(travail::noms::mabase, base3712);
+    racine.ecrire(travail::noms::duo, couples({{4, 9}}));
+    form1().ouvrir();
+    form12().ouvrir();
+    QCOMPARE(lignes(form12()).size(), 1);
+    form1().effacer();
+    QVERIFY(!racine.existe(travail::noms::duo));
+    QVERIFY(lignes(form12()).isEmpty());
+    QTest::keyClicks(liste(form12()), "e");
+    QVERIFY(racine.lire(travail::noms::fichier).isEmpty());
 }
 
 // The whole road of a player: a base, couples by hand, then by a list, the summary, one
