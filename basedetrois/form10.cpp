@@ -69,6 +69,10 @@ Form10::Form10() : Fenetre(QStringLiteral("Form10"))
     Command5 = commande(QStringLiteral("Command5"), QStringLiteral("(a) Abandonner"), 6480, 2775, &Form10::fermer);
     boutondefaut(Command4);
     boutonannuler(Command5);
+    raccourci(QStringLiteral("s"), Command2);
+    raccourci(QStringLiteral("S"), Command3);
+    raccourci(QStringLiteral("v"), Command4);
+    raccourci(QStringLiteral("a"), Command5);
 
     // The base or the couples changed in another window: shown again as they now are.
     connect(&travail::depot(), &travail::Depot::basemodifiee, this, [this] {
@@ -117,21 +121,6 @@ void Form10::dechargement()
     List1->clear();
     m_couples.clear();
     m_premier = 0;
-}
-
-bool Form10::touche(const QString &texte)
-{
-    if (texte == QLatin1String("s"))
-        Command2->click();
-    else if (texte == QLatin1String("S"))
-        Command3->click();
-    else if (texte == QLatin1String("v"))
-        Command4->click();
-    else if (texte == QLatin1String("a"))
-        Command5->click();
-    else
-        return false;
-    return true;
 }
 
 void Form10::afficher()

@@ -22,7 +22,6 @@ public:
 protected:
     void chargement() override;
     void dechargement() override;
-    bool touche(const QString &texte) override;
 
 private:
     void choisir(qint16 cheval);

@@ -43,6 +43,8 @@ Form11::Form11() : Fenetre(QStringLiteral("Form11"))
     Command5 = commande(QStringLiteral("Command5"), QStringLiteral("(a) Abandonner"), 4320, &Form11::fermer);
     boutondefaut(Command4);
     boutonannuler(Command5);
+    raccourci(QStringLiteral("v"), Command4);
+    raccourci(QStringLiteral("a"), Command5);
 
     // A new base disables other horses: the list starts again from it. Couples changed
     // elsewhere leave the checked horses alone.
@@ -78,17 +80,6 @@ void Form11::chargement()
     }
     afficher();
     Command4->setFocus();
-}
-
-bool Form11::touche(const QString &texte)
-{
-    if (texte == QLatin1String("v"))
-        Command4->click();
-    else if (texte == QLatin1String("a"))
-        Command5->click();
-    else
-        return false;
-    return true;
 }
 
 QList<qint16> Form11::coches() const

@@ -51,6 +51,10 @@ Form12::Form12() : Fenetre(QStringLiteral("Form12"))
     Command4 = commande(QStringLiteral("Command4"), QStringLiteral("(S) Supprimer tout"), 2970, &Form12::supprimertout);
     Command2 = commande(QStringLiteral("Command2"), QStringLiteral("(e) Enregistrer la selection"), 5820, &Form12::enregistrerselection);
     Command3 = commande(QStringLiteral("Command3"), QStringLiteral("(E) Enregistrer tout"), 8670, &Form12::enregistrertout);
+    raccourci(QStringLiteral("s"), Command1);
+    raccourci(QStringLiteral("S"), Command4);
+    raccourci(QStringLiteral("e"), Command2);
+    raccourci(QStringLiteral("E"), Command3);
 
     // The list always shows the file: another window changed the base or the couples.
     connect(&travail::depot(), &travail::Depot::basemodifiee, this, [this] {
@@ -106,21 +110,6 @@ void Form12::dechargement()
     List1->clear();
     m_couples.clear();
     m_positions.clear();
-}
-
-bool Form12::touche(const QString &texte)
-{
-    if (texte == QLatin1String("s"))
-        Command1->click();
-    else if (texte == QLatin1String("S"))
-        Command4->click();
-    else if (texte == QLatin1String("e"))
-        Command2->click();
-    else if (texte == QLatin1String("E"))
-        Command3->click();
-    else
-        return false;
-    return true;
 }
 
 int Form12::selection() const

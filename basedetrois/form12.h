@@ -20,7 +20,6 @@ public:
 protected:
     void chargement() override;
     void dechargement() override;
-    bool touche(const QString &texte) override;
 
 private:
     int selection() const;   // line selected, from 1; 0 when none

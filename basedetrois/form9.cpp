@@ -43,6 +43,10 @@ Form9::Form9() : Fenetre(QStringLiteral("Form9"))
     Command5 = commande(QStringLiteral("Command5"), QStringLiteral("(a) Abandonner"), 5640, &Form9::fermer);
     boutondefaut(Command4);
     boutonannuler(Command5);
+    raccourci(QStringLiteral("-"), Command2);
+    raccourci(QStringLiteral("\b"), Command3);
+    raccourci(QStringLiteral("s"), Command4);
+    raccourci(QStringLiteral("a"), Command5);
 }
 
 QStringList Form9::fichiers() const
@@ -59,21 +63,6 @@ void Form9::chargement()
     Command4->setFocus();
     if (!lue.intact())
         avertir(lue.message(travail::depot().mabase()));
-}
-
-bool Form9::touche(const QString &texte)
-{
-    if (texte == QLatin1String("-"))
-        Command2->click();
-    else if (texte == QLatin1String("\b"))
-        Command3->click();
-    else if (texte == QLatin1String("s"))
-        Command4->click();
-    else if (texte == QLatin1String("a"))
-        Command5->click();
-    else
-        return false;
-    return true;
 }
 
 void Form9::afficher()

@@ -21,7 +21,6 @@ public:
 
 protected:
     void chargement() override;
-    bool touche(const QString &texte) override;
 
 private:
     void choisir(qint16 cheval);

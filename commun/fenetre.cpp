@@ -147,6 +147,16 @@ bool Fenetre::eventFilter(QObject *o, QEvent *e)
     return QWidget::eventFilter(o, e);
 }
 
+bool Fenetre::touche(const QString &texte)
+{
+    for (const auto &[cle, bouton] : m_raccourcis)
+        if (cle == texte && bouton) {
+            bouton->click();
+            return true;
+        }
+    return false;
+}
+
 bool Fenetre::clavier(QWidget *cible, QKeyEvent *e)
 {
     // A chord with Ctrl, Alt or Meta is a shortcut or an access key, not a typed character.

@@ -51,8 +51,11 @@ public:
 protected:
     virtual void chargement() {}     // the window's load
     virtual void dechargement() {}   // the window's unload
-    // A character typed anywhere in the window; true when the window used it.
-    virtual bool touche(const QString &texte) { Q_UNUSED(texte); return false; }
+    // A character typed anywhere in the window; true when the window used it. By default
+    // it presses the button given that key by raccourci().
+    virtual bool touche(const QString &texte);
+    // The key that presses `b` wherever the focus is, as its caption's "(s)" says.
+    void raccourci(const QString &texte, QAbstractButton *b) { m_raccourcis.append({texte, b}); }
 
     // A warning for the user. During the load it waits until the window is on screen,
     // so that the message stands in front of the window it speaks of.
@@ -74,6 +77,7 @@ private:
     QList<std::pair<QString, dialogue::Icone>> m_avertissements;
     QPointer<QAbstractButton> m_defaut;
     QPointer<QAbstractButton> m_annuler;
+    QList<std::pair<QString, QPointer<QAbstractButton>>> m_raccourcis;
 };
 
 // The single instance of each window class, created on first use.
