@@ -1,10 +1,10 @@
 #include "basedetrois/form10.h"
 
 #include "basedetrois/couples.h"
+#include "basedetrois/modification.h"
 #include "commun/controles.h"
 #include "commun/dialogue.h"
 #include "commun/liste.h"
-#include "travail/annulation.h"
 #include "travail/depot.h"
 #include "travail/fichierdetravail.h"
 
@@ -179,15 +179,8 @@ void Form10::valider()
 {
     const travail::Depot &d = travail::depot();
     // The couples of the file, replaced by those of the list, can be put back.
-    travail::annulation::Modification modification({d.duo()});
-    travail::Resultat r = modification.resultat();
-    if (r.ok())
-        r = basedetrois::ecrirecouples(m_couples, d.duo(), d.tampon());
-    if (!r.ok()) {
-        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    if (!basedetrois::modifier(this, {d.duo()}, [&] { return basedetrois::ecrirecouples(m_couples, d.duo(), d.tampon()); }))
         return;
-    }
-    modification.reussie();
     fermer();
     travail::depot().annoncerbase();
 }

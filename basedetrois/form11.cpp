@@ -1,9 +1,9 @@
 #include "basedetrois/form11.h"
 
 #include "basedetrois/couples.h"
+#include "basedetrois/modification.h"
 #include "commun/controles.h"
 #include "commun/dialogue.h"
-#include "travail/annulation.h"
 #include "travail/depot.h"
 
 #include <QCheckBox>
@@ -105,15 +105,9 @@ void Form11::valider()
     }
     const travail::Depot &d = travail::depot();
     // The couples replaced by the reduced field can be put back.
-    travail::annulation::Modification modification({d.duo()});
-    travail::Resultat r = modification.resultat();
-    if (r.ok())
-        r = basedetrois::ecrirecouples(basedetrois::champreduit(chevaux), d.duo(), d.tampon());
-    if (!r.ok()) {
-        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    if (!basedetrois::modifier(this, {d.duo()},
+                               [&] { return basedetrois::ecrirecouples(basedetrois::champreduit(chevaux), d.duo(), d.tampon()); }))
         return;
-    }
-    modification.reussie();
     fermer();
     travail::depot().annoncerbase();
 }

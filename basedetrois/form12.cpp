@@ -1,12 +1,12 @@
 #include "basedetrois/form12.h"
 
 #include "basedetrois/couples.h"
+#include "basedetrois/modification.h"
 #include "commun/controles.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "commun/liste.h"
 #include "quintes/bilan.h"
-#include "travail/annulation.h"
 #include "travail/depot.h"
 #include "travail/fichierdetravail.h"
 
@@ -126,33 +126,22 @@ void Form12::supprimerselection()
         return;
     }
     const travail::Depot &d = travail::depot();
-    travail::annulation::Modification modification({d.duo()});
-    travail::Resultat r = modification.resultat();
     bool change = false;
-    if (r.ok())
-        r = basedetrois::retirercouple(m_base, m_positions[k - 1], m_couples[k - 1], d.duo(), d.tampon(), &change);
-    if (!r.ok()) {
-        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    if (!basedetrois::modifier(this, {d.duo()}, [&] {
+            return basedetrois::retirercouple(m_base, m_positions[k - 1], m_couples[k - 1], d.duo(), d.tampon(), &change);
+        })) {
         if (change)
             recharger();
         return;
     }
-    modification.reussie();
     travail::depot().annoncerbase();   // this window reloads, and so do the others that show the couples
 }
 
 void Form12::supprimertout()
 {
     const travail::Depot &d = travail::depot();
-    travail::annulation::Modification modification({d.duo()});
-    travail::Resultat r = modification.resultat();
-    if (r.ok())
-        r = FichierDeTravail(d.duo()).remplacerpartampon(d.tampon(), {});
-    if (!r.ok()) {
-        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    if (!basedetrois::modifier(this, {d.duo()}, [&] { return basedetrois::ecrirecouples({}, d.duo(), d.tampon()); }))
         return;
-    }
-    modification.reussie();
     fermer();
     travail::depot().annoncerbase();
 }
@@ -179,17 +168,10 @@ void Form12::enregistrertout()
 {
     curseur::Sablier sablier;
     // Many bets at once: the saved bets as they were can be put back.
-    travail::annulation::Modification modification({travail::depot().fichier()});
-    travail::Resultat r = modification.resultat();
-    if (r.ok())
-        r = basedetrois::enregistrer(m_base, m_couples, travail::depot().fichier());
-    if (!r.ok()) {
-        curseur::normal();
-        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    const QString fichier = travail::depot().fichier();
+    if (!m_couples.isEmpty() &&
+        !basedetrois::modifier(this, {fichier}, [&] { return basedetrois::enregistrer(m_base, m_couples, fichier); }))
         return;
-    }
-    if (!m_couples.isEmpty())
-        modification.reussie();
     fermer();
     travail::depot().annoncerjeux();
 }

@@ -1,9 +1,9 @@
 #include "basedetrois/form9.h"
 
 #include "basedetrois/couples.h"
+#include "basedetrois/modification.h"
 #include "commun/controles.h"
 #include "commun/dialogue.h"
-#include "travail/annulation.h"
 #include "travail/depot.h"
 
 #include <QLabel>
@@ -99,16 +99,10 @@ void Form9::sauvegarder()
     }
     const travail::Depot &d = travail::depot();
     // The old base and the couples dropped with it can be put back.
-    travail::annulation::Modification modification({d.mabase(), d.duo()});
-    travail::Resultat r = modification.resultat();
     int retires = 0;
-    if (r.ok())
-        r = basedetrois::sauverbase(m_base, d.mabase(), d.duo(), d.tampon(), &retires);
-    if (!r.ok()) {
-        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    if (!basedetrois::modifier(this, {d.mabase(), d.duo()},
+                               [&] { return basedetrois::sauverbase(m_base, d.mabase(), d.duo(), d.tampon(), &retires); }))
         return;
-    }
-    modification.reussie();
     fermer();
     travail::depot().annoncerbase();
     if (retires > 0)

@@ -9,6 +9,7 @@
 #include "commun/curseur.h"
 #include "essais/essais.h"
 #include "jeux/form1.h"
+#include "travail/fichierdetravail.h"
 #include "quintes/bilan.h"
 
 #include <QAction>
@@ -98,6 +99,8 @@ private slots:
     void duoabime_data();
     void duoabime();
     void fenetressuivent();
+    void ecritureimpossible_data();
+    void ecritureimpossible();
     void effacementsuivi();
     void cheminentier();
 };
@@ -495,6 +498,67 @@ void TstFenetresBase::fenetressuivent()
     QCOMPARE(lignes(form12()), (QStringList{QStringLiteral("         1         2         4         5         6"),
                                             QStringLiteral("         1         2         4         5         9"),
                                             QStringLiteral("         1         2         4         6         9")}));
+}
+
+namespace {
+
+// A disk on which no file can be replaced, as when it is full.
+class Plein : public travail::Disque
+{
+public:
+    bool avantremplacement(const QString &) override { return false; }
+};
+
+} // namespace
+
+void TstFenetresBase::ecritureimpossible_data()
+{
+    QTest::addColumn<QString>("fenetre");
+    QTest::addColumn<QList<int>>("clics");   // horse buttons or check boxes
+    QTest::addColumn<QString>("touche");
+    QTest::newRow("nouvelle base") << "Form9" << QList<int>{1, 2, 4} << "s";
+    QTest::newRow("couples") << "Form10" << QList<int>{5, 6} << "v";
+    QTest::newRow("liste") << "Form11" << QList<int>{5, 6} << "v";
+    QTest::newRow("tout supprimer") << "Form12" << QList<int>{} << "S";
+}
+
+// A change that cannot be written is told, the window stays with what the user did, the
+// files are as they were, and there is nothing to undo.
+void TstFenetresBase::ecritureimpossible()
+{
+    QFETCH(QString, fenetre);
+    QFETCH(QList<int>, clics);
+    QFETCH(QString, touche);
+    essais::Racine racine;
+    essais::Repondeur repondeur;
+    const QByteArray duo = couples({{1, 9}});
+    racine.ecrire(travail::noms::mabase, base3712);
+    racine.ecrire(travail::noms::duo, duo);
+    Fenetre *f = fenetre == QLatin1String("Form9") ? static_cast<Fenetre *>(&form9())
+                 : fenetre == QLatin1String("Form10") ? static_cast<Fenetre *>(&form10())
+                 : fenetre == QLatin1String("Form11") ? static_cast<Fenetre *>(&form11())
+                                                      : static_cast<Fenetre *>(&form12());
+    form1().ouvrir();
+    f->ouvrir();
+    if (f == &form9())
+        QTest::keyClick(f, Qt::Key_Backspace);
+    for (int i : clics) {
+        if (f == &form11())
+            QTest::mouseClick(essais::dans<QCheckBox>(f, QStringLiteral("Check1(%1)").arg(i)), Qt::LeftButton);
+        else
+            QTest::mouseClick(cheval(*f, i), Qt::LeftButton);
+    }
+    Plein plein;
+    travail::Disque *avant = travail::installer(&plein);
+    QTest::keyClicks(f, touche);
+    travail::installer(avant);
+    QVERIFY(f->estouverte());
+    QCOMPARE(repondeur.questions.size(), 1);
+    QCOMPARE(repondeur.questions[0].icone, dialogue::Icone::critique);
+    QCOMPARE(racine.lire(travail::noms::mabase), base3712);
+    QCOMPARE(racine.lire(travail::noms::duo), duo);
+    QVERIFY(!form1().findChild<QAction *>(QStringLiteral("annulermn"))->isEnabled());
+    QVERIFY(!curseur::ensablier());
 }
 
 // The clear command empties the summary on screen, so that "(e)" cannot save a quinté the
