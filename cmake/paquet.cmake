@@ -7,14 +7,15 @@ set(CPACK_PACKAGE_NAME krn)
 set(CPACK_PACKAGE_VENDOR KRN)
 set(CPACK_PACKAGE_CONTACT "KRN <krn@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "aide aux paris hippiques : tiercés, quartés et quintés")
-set(CPACK_PACKAGE_DESCRIPTION
-    "KRN aide le parieur à composer ses tiercés, quartés et quintés, à les chiffrer, "
-    "à les garder dans des fichiers de travail en texte simple et à les imprimer sous "
-    "forme de croix dans les cases d'un ticket vierge placé dans l'imprimante. Pour le "
-    "quinté, il génère les combinaisons qui respectent des contraintes, les classe selon "
-    "l'ordre de préférence du joueur et en fait des jeux enregistrés ; après la course, "
-    "il contrôle les gains.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# Lines of the long description, as Debian shows them (a ";" would split a CMake list).
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "KRN aide le parieur à composer ses tiercés, quartés et quintés, à les\n"
+       "chiffrer, à les garder dans des fichiers de travail en texte simple et à\n"
+       "les imprimer sous forme de croix dans les cases d'un ticket vierge placé\n"
+       "dans l'imprimante. Pour le quinté, il génère les combinaisons qui\n"
+       "respectent des contraintes, les classe selon l'ordre de préférence du\n"
+       "joueur et en fait des jeux enregistrés. Après la course, il contrôle les\n"
+       "gains.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
