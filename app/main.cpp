@@ -1,5 +1,7 @@
 // KRN: composes, prices, keeps and prints tiercé, quarté and quinté bets.
 
+#include "app/lignedecommande.h"
+#include "bureau/icone.h"
 #include "commun/fenetre.h"
 #include "jeux/form1.h"
 #include "krn/version.h"
@@ -11,9 +13,14 @@
 
 int main(int argc, char *argv[])
 {
+    if (const int code = lignedecommande(argc, argv); code >= 0)
+        return code;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KRN"));
     QApplication::setApplicationVersion(QStringLiteral(KRN_VERSION));
+    QApplication::setWindowIcon(bureau::icone());
+    QGuiApplication::setDesktopFileName(QStringLiteral(KRN_IDENTIFIANT));
     QApplication::setQuitOnLastWindowClosed(false);
 
     // The program speaks French, so do the standard buttons of its message boxes.

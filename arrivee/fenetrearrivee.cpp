@@ -89,6 +89,7 @@ FenetreArrivee::FenetreArrivee() : Fenetre(QStringLiteral("arrivee"))
 
     List1 = new Liste(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("liste des gains"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);
     placer(List1, 240, 2400, 9255, 2175);

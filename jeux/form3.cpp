@@ -86,6 +86,7 @@ Form3::Form3() : Fenetre(QStringLiteral("Form3"))
     for (int i = 0; i < 7; ++i) {
         Option4[i] = new QRadioButton(QLatin1String(textes[i]), this);
         Option4[i]->setObjectName(QStringLiteral("Option4(%1)").arg(i));
+        Option4[i]->setAccessibleName(QStringLiteral("mise %1").arg(QLatin1String(textes[i])));
         groupe->addButton(Option4[i], i);
         if (i < 3)
             placer(Option4[i], 120 + i * 720, 2580, 690, 345);
@@ -101,6 +102,7 @@ Form3::Form3() : Fenetre(QStringLiteral("Form3"))
     // Middle: the twenty numbers, five rows of four.
     for (int i = 1; i <= 20; ++i) {
         Command5[i] = bouton(this, QStringLiteral("Command5(%1)").arg(i), QString::number(i));
+        Command5[i]->setAccessibleName(QStringLiteral("cheval %1").arg(i));
         placer(Command5[i], 3060 + ((i - 1) % 4) * 720, 1500 + ((i - 1) / 4) * 540, 660, 480);
         connect(Command5[i], &QPushButton::clicked, this, [this, i] { numero(i); });
     }

@@ -54,6 +54,7 @@ Form4::Form4() : Fenetre(QStringLiteral("Form4"))
 
     List1 = new Liste(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("liste des jeux enregistrés"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
     // Every line has the same height: the view then lays out tens of thousands of lines at once.

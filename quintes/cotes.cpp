@@ -55,6 +55,7 @@ FenetreCotes::FenetreCotes() : Fenetre(QStringLiteral("cotes"))
         Text1[i] = new QLineEdit(chevaux);
         nommer(Text1[i], QStringLiteral("Text1"), i);
         Text1[i]->setToolTip(QStringLiteral("côte du cheval %1").arg(i + 1));
+        Text1[i]->setAccessibleName(QStringLiteral("côte du cheval %1").arg(i + 1));
         placer(Text1[i], gauche + 420, haut, 840, 330);
     }
 
@@ -75,6 +76,7 @@ FenetreCotes::FenetreCotes() : Fenetre(QStringLiteral("cotes"))
         placer(Label2[i], 120, haut, 3300, 330);
         Text2[i] = new QLineEdit(filtre);
         nommer(Text2[i], QStringLiteral("Text2"), i);
+        Text2[i]->setAccessibleName(textes[i]);
         placer(Text2[i], 3480, haut, 1000, 330);
     }
 

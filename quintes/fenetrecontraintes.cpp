@@ -24,6 +24,7 @@ FenetreContraintes::FenetreContraintes() : Fenetre(QStringLiteral("contraintes")
 
     List1 = new Liste(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("liste des contraintes"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     placer(List1, 120, 120, 11760, 3240);
 

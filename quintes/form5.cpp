@@ -35,6 +35,7 @@ Form5::Form5() : Fenetre(QStringLiteral("Form5"))
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("liste des quintés sans ordre"));
     // Up to 15504 lines of one height each: uniform sizes keep the list quick to fill and scroll.
     List1->setUniformItemSizes(true);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -76,6 +76,7 @@ Form6::Form6() : Fenetre(QStringLiteral("Form6"))
     for (int i = 0; i < 20; ++i) {
         Check1[i] = new QCheckBox(QString::number(i + 1), zone);
         nommer(Check1[i], QStringLiteral("Check1"), i);
+        Check1[i]->setAccessibleName(QStringLiteral("cheval %1").arg(i + 1));
         placer(Check1[i], 3900 + (i % 5) * 640, 120 + (i / 5) * 360, 620, 300);
         connect(Check1[i], &QCheckBox::clicked, this, [this] { cachemessage(); });
     }

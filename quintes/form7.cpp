@@ -28,7 +28,8 @@ Form7::Form7() : Fenetre(QStringLiteral("Form7")), m_hasard(QRandomGenerator::sy
         const int gauche = 240 + 600 * ((i - 1) % 10);
         const int ligne = (i - 1) / 10;
         bouton(100 + i, QString::number(i), QString(), gauche, 240 + 600 * ligne, 615)->setFocusPolicy(Qt::NoFocus);
-        bouton(i, QString::number(i), aidechoix, gauche, 1440 + 600 * ligne, 615);
+        bouton(i, QString::number(i), aidechoix, gauche, 1440 + 600 * ligne, 615)
+            ->setAccessibleName(QStringLiteral("cheval %1").arg(i));
     }
     bouton(21, QStringLiteral("C"), QStringLiteral("annule la dernière action"), 240, 2640, 615);
     bouton(22, QStringLiteral("CC"), QStringLiteral("annule tout"), 840, 2640, 615);

@@ -28,6 +28,7 @@ Form8::Form8() : Fenetre(QStringLiteral("Form8"))
 
     List1 = new Liste(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("liste des quintés dans l'ordre"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);   // 15504 lines laid out without measuring each
     // Fixed pitch, so that the five horses of every line stand in columns.

@@ -107,6 +107,8 @@ Form2::Form2() : Fenetre(QStringLiteral("Form2"))
     };
     Slider1 = glissiere("Slider1", QStringLiteral("pour modifier la position horizontale des croix sur le ticket"), 2640);
     Slider2 = glissiere("Slider2", QStringLiteral("pour modifier l'alignement vertical des croix sur le ticket"), 3120);
+    Slider1->setAccessibleName(QStringLiteral("correction horizontale"));
+    Slider2->setAccessibleName(QStringLiteral("correction verticale"));
 
     connect(Command1, &QPushButton::clicked, this, &Form2::test);
     connect(Command2, &QPushButton::clicked, this, &Form2::enregistrer);

@@ -5,6 +5,7 @@
 #include "essais/essais.h"
 #include "fauxsysteme.h"
 #include "jeux/form1.h"
+#include "krn/version.h"
 
 #include <QAction>
 #include <QLabel>
@@ -74,7 +75,7 @@ void tst_frmabout::textes()
     QCOMPARE(f.objectName(), QStringLiteral("frmAbout"));
     QCOMPARE(f.windowTitle(), QStringLiteral("À propos de KRN"));
     QCOMPARE(f.findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), QStringLiteral("KRN"));
-    QCOMPARE(f.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.0.9"));
+    QCOMPARE(f.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version " KRN_VERSION));
     QCOMPARE(f.findChild<QLabel *>(QStringLiteral("lblDisclaimer"))->text(),
              QStringLiteral("Avertissement: verifier vos paris,ma responsabilité ne peut etre engagé"));
     QCOMPARE(f.findChild<QPushButton *>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
@@ -174,7 +175,7 @@ void tst_frmabout::fermeture()
     // It loads again at the next opening.
     f.ouvrir();
     QVERIFY(f.isVisible());
-    QCOMPARE(f.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.0.9"));
+    QCOMPARE(f.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version " KRN_VERSION));
 }
 
 void tst_frmabout::info_data()
