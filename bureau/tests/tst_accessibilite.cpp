@@ -4,6 +4,10 @@
 
 #include "apropos/frmabout.h"
 #include "arrivee/fenetrearrivee.h"
+#include "basedetrois/form10.h"
+#include "basedetrois/form11.h"
+#include "basedetrois/form12.h"
+#include "basedetrois/form9.h"
 #include "essais/essais.h"
 #include "jeux/form1.h"
 #include "jeux/form3.h"
@@ -46,6 +50,14 @@ Fenetre &fenetre(const QString &nom)
         return fenetres::instance<Form7>();
     if (nom == u"Form8")
         return fenetres::instance<Form8>();
+    if (nom == u"Form9")
+        return form9();
+    if (nom == u"Form10")
+        return form10();
+    if (nom == u"Form11")
+        return form11();
+    if (nom == u"Form12")
+        return form12();
     if (nom == u"arrivee")
         return fenetrearrivee();
     if (nom == u"frmAbout")
@@ -54,7 +66,8 @@ Fenetre &fenetre(const QString &nom)
 }
 
 const QStringList toutes = {u"Form1"_s, u"Form2"_s, u"Form3"_s, u"Form4"_s, u"Form5"_s, u"contraintes"_s, u"Form6"_s,
-                            u"cotes"_s, u"Form7"_s, u"Form8"_s, u"arrivee"_s, u"frmAbout"_s};
+                            u"cotes"_s, u"Form7"_s, u"Form8"_s, u"Form9"_s, u"Form10"_s, u"Form11"_s, u"Form12"_s,
+                            u"arrivee"_s, u"frmAbout"_s};
 
 // The name assistive technologies get, from the accessibility interface of the control.
 QString nomaccessible(QWidget *w)
@@ -88,8 +101,10 @@ void TestAccessibilite::chaquecontrole()
     QFETCH(QString, nom);
     essais::Racine racine;
     essais::Repondeur repondeur;
+    racine.ecrire(travail::noms::mabase, essais::lignes({"3", "7", "12"}));   // the windows of couples open only with a base
     Fenetre &f = fenetre(nom);
     f.ouvrir();
+    QVERIFY(f.estouverte());
     QCOMPARE(f.objectName(), nom);
 
     // Shown or hidden for now: each control that can be reached by the Tab key.
@@ -128,6 +143,11 @@ void TestAccessibilite::noms_data()
     QTest::newRow("horse of a set") << u"Form6"_s << u"Check1(0)"_s << u"cheval 1"_s;
     QTest::newRow("horse to rank") << u"Form7"_s << u"Command1(20)"_s << u"cheval 20"_s;
     QTest::newRow("ordered quintés") << u"Form8"_s << u"List1"_s << u"liste des quintés dans l'ordre"_s;
+    QTest::newRow("horse of the base") << u"Form9"_s << u"Command1(3)"_s << u"cheval 3"_s;
+    QTest::newRow("horse of a couple") << u"Form10"_s << u"Command1(20)"_s << u"cheval 20"_s;
+    QTest::newRow("couples") << u"Form10"_s << u"List1"_s << u"liste des couples"_s;
+    QTest::newRow("associated horse") << u"Form11"_s << u"Check1(5)"_s << u"cheval associé 5"_s;
+    QTest::newRow("built quintés") << u"Form12"_s << u"List1"_s << u"liste des quintés construits"_s;
     QTest::newRow("winnings") << u"arrivee"_s << u"List1"_s << u"liste des gains"_s;
     QTest::newRow("arrival") << u"arrivee"_s << u"Text1(1)"_s << u"1er"_s;
 }
