@@ -25,6 +25,7 @@ public:
     QString contrecote() const;
     QString prefer() const;
     QString arrivee() const;
+    QString imprimante() const;
 
     // Each announces, once, that the files of that kind may have changed.
     void annoncerjeux() { emit jeuxmodifies(); }
@@ -33,6 +34,7 @@ public:
     void annoncercotes() { emit cotesmodifiees(); }
     void annoncerpreferences() { emit preferencesmodifiees(); }
     void annoncerannulation() { emit annulationmodifiee(); }
+    void annoncerimprimante() { emit imprimantemodifiee(); }
 
 signals:
     void jeuxmodifies();           // the saved bets (fichier)
@@ -41,6 +43,7 @@ signals:
     void cotesmodifiees();         // the odds and their filter (cote, contrecote)
     void preferencesmodifiees();   // the printer corrections (prefer)
     void annulationmodifiee();     // the copy kept for undo was made, confirmed or dropped
+    void imprimantemodifiee();     // the chosen printer (imprimante)
 };
 
 // The program's one store, created on first use.
