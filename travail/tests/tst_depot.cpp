@@ -42,6 +42,7 @@ void TstDepot::chemins_data()
     QTest::newRow("contrecote") << &Depot::contrecote << "contrecote";
     QTest::newRow("prefer") << &Depot::prefer << "prefer.txt";
     QTest::newRow("arrivee") << &Depot::arrivee << "arrivee.txt";
+    QTest::newRow("imprimante") << &Depot::imprimante << "imprimante.txt";
 }
 
 // A test changes KRN_RACINE between two calls: the path follows.
@@ -66,6 +67,7 @@ void TstDepot::annonces_data()
     QTest::newRow("quintes") << &Depot::annoncerquintes << 2;
     QTest::newRow("cotes") << &Depot::annoncercotes << 3;
     QTest::newRow("preferences") << &Depot::annoncerpreferences << 4;
+    QTest::newRow("imprimante") << &Depot::annoncerimprimante << 5;
 }
 
 void TstDepot::annonces()
@@ -77,7 +79,8 @@ void TstDepot::annonces()
     QSignalSpy quintes(&depot(), &Depot::quintesmodifies);
     QSignalSpy cotes(&depot(), &Depot::cotesmodifiees);
     QSignalSpy preferences(&depot(), &Depot::preferencesmodifiees);
-    const QList<QSignalSpy *> espions = {&jeux, &contraintes, &quintes, &cotes, &preferences};
+    QSignalSpy imprimante(&depot(), &Depot::imprimantemodifiee);
+    const QList<QSignalSpy *> espions = {&jeux, &contraintes, &quintes, &cotes, &preferences, &imprimante};
 
     (depot().*annonce)();
     for (int i = 0; i < espions.size(); ++i)
