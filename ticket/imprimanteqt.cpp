@@ -373,10 +373,11 @@ bool ImprimanteQt::envoyer()
     }
 
     if (p->outputFormat() == QPrinter::PdfFormat && p->outputFileName().isEmpty()) {
+        // The folder of the last PDF file of the session, else the user's documents, else home.
         QString dossier = session().dossierpdf;
-        if (dossier.isEmpty())
+        if (dossier.isEmpty() || !QDir(dossier).exists())
             dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (dossier.isEmpty())
+        if (dossier.isEmpty() || !QDir(dossier).exists())
             dossier = QDir::homePath();
         QString chemin;
         {

@@ -427,8 +427,8 @@ void TestApercu::pdfsansapercu()
     auto *liste = form4().findChild<QListWidget *>(u"List1"_s);
     frappe(liste, 'I');
     QCOMPARE(demande.proposes.size(), 1);
-    QCOMPARE(QFileInfo(demande.proposes[0]).absolutePath(),
-             QFileInfo(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(u"x"_s)).absolutePath());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(QFileInfo(demande.proposes[0]).absolutePath(), QDir(documents).exists() ? documents : QDir::homePath());
     // One file, one page per ticket; the name given without its suffix gets it.
     QCOMPARE(pages(sousdossier + u"/samedi.pdf"_s), 3);
 
