@@ -170,6 +170,29 @@ struct SansSablier
     SansSablier &operator=(const SansSablier &) = delete;
 };
 
+// The printer of `info`, unless it is stopped, turns jobs away or cannot be used.
+std::unique_ptr<QPrinter> utilisable(const QPrinterInfo &info, QString &erreur)
+{
+    if (info.state() == QPrinter::Error) {
+        erreur = QStringLiteral("L'imprimante « %1 » est arrêtée ou en erreur. Vérifiez-la dans les réglages "
+                                "d'impression du système, puis recommencez.")
+                     .arg(info.printerName());
+        return nullptr;
+    }
+    if (refuselestravaux(info.printerName())) {
+        erreur = QStringLiteral("L'imprimante « %1 » refuse les travaux d'impression pour le moment. Vérifiez-la "
+                                "dans les réglages d'impression du système, puis recommencez.")
+                     .arg(info.printerName());
+        return nullptr;
+    }
+    auto p = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!p->isValid()) {
+        erreur = QStringLiteral("L'imprimante « %1 » n'est pas utilisable.").arg(info.printerName());
+        return nullptr;
+    }
+    return p;
+}
+
 // The window in front, which the dialogs of the printing belong to.
 QWidget *devant()
 {
@@ -203,24 +226,7 @@ std::unique_ptr<QPrinter> ImprimanteQt::pardefaut(QString &erreur)
                                 "réglages d'impression du système, puis recommencez.");
         return nullptr;
     }
-    if (info.state() == QPrinter::Error) {
-        erreur = QStringLiteral("L'imprimante « %1 » est arrêtée ou en erreur. Vérifiez-la dans les réglages "
-                                "d'impression du système, puis recommencez.")
-                     .arg(info.printerName());
-        return nullptr;
-    }
-    if (refuselestravaux(info.printerName())) {
-        erreur = QStringLiteral("L'imprimante « %1 » refuse les travaux d'impression pour le moment. Vérifiez-la "
-                                "dans les réglages d'impression du système, puis recommencez.")
-                     .arg(info.printerName());
-        return nullptr;
-    }
-    auto p = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!p->isValid()) {
-        erreur = QStringLiteral("L'imprimante « %1 » n'est pas utilisable.").arg(info.printerName());
-        return nullptr;
-    }
-    return p;
+    return utilisable(info, erreur);
 }
 
 std::unique_ptr<QPrinter> ImprimanteQt::pdf()
@@ -265,24 +271,7 @@ std::unique_ptr<QPrinter> ImprimanteQt::choisie(QString &erreur)
                           dialogue::Icone::attention);
         return pardefaut(erreur);
     }
-    if (info.state() == QPrinter::Error) {
-        erreur = QStringLiteral("L'imprimante « %1 » est arrêtée ou en erreur. Vérifiez-la dans les réglages "
-                                "d'impression du système, puis recommencez.")
-                     .arg(info.printerName());
-        return nullptr;
-    }
-    if (refuselestravaux(info.printerName())) {
-        erreur = QStringLiteral("L'imprimante « %1 » refuse les travaux d'impression pour le moment. Vérifiez-la "
-                                "dans les réglages d'impression du système, puis recommencez.")
-                     .arg(info.printerName());
-        return nullptr;
-    }
-    auto p = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!p->isValid()) {
-        erreur = QStringLiteral("L'imprimante « %1 » n'est pas utilisable.").arg(info.printerName());
-        return nullptr;
-    }
-    return p;
+    return utilisable(info, erreur);
 }
 
 bool ImprimanteQt::ouvrir()
