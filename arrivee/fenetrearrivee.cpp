@@ -287,16 +287,13 @@ void FenetreArrivee::imprimer()
     for (int i = 0; i < List1->count(); ++i)
         lignes << List1->item(i)->text();
     ticket::Imprimante &imprimante = ticket::imprimante();
-    bool ok = true;
-    for (const QString &l : arrivee::listing(lignes, Label1->text(), Label2->text()))
-        if (!(ok = imprimante.ligne(l)))
-            break;
-    if (ok)
-        ok = imprimante.findocument();
-    if (!ok) {
-        const QString raison = imprimante.erreur();
-        imprimante.abandonner();
-        dialogue::message(this, QStringLiteral("La liste des gains n'a pas pu être imprimée.\n\n") + raison,
+    const QString e = ticket::envoyer(imprimante, QStringLiteral("gains"), [&]() -> QString {
+        for (const QString &l : arrivee::listing(lignes, Label1->text(), Label2->text()))
+            if (!imprimante.ligne(l))
+                return ticket::raison(imprimante);
+        return imprimante.findocument() ? QString() : ticket::raison(imprimante);
+    });
+    if (!e.isEmpty())
+        dialogue::message(this, QStringLiteral("La liste des gains n'a pas pu être imprimée.\n\n") + e,
                           dialogue::Icone::critique);
-    }
 }

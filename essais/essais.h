@@ -1,6 +1,7 @@
 #pragma once
 // What the tests share: a fresh root directory for the work files, an answering
-// machine for message boxes that counts beeps, and a printer that records.
+// machine for message boxes that counts beeps, a printer that records, and a watch for
+// the modal dialogs a command waits on.
 
 #include "commun/dialogue.h"
 #include "commun/fenetre.h"
@@ -12,7 +13,11 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
 
 namespace essais {
 
@@ -89,6 +94,35 @@ public:
 
 private:
     ticket::Imprimante *m_avant;
+};
+
+// Runs `action` on each window named `nom` once it is on screen, for the life of the
+// object: a modal dialog is reached this way while the command that opened it waits.
+// The action answers the dialog (it closes it, one way or another).
+class Guetteur
+{
+public:
+    Guetteur(const char *nom, std::function<void(QWidget *)> action) : m_nom(QString::fromUtf8(nom)), m_action(std::move(action))
+    {
+        QObject::connect(&m_minuterie, &QTimer::timeout, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->objectName() != m_nom || !w->isVisible() || w == m_dernier)
+                    continue;
+                m_dernier = w;
+                ++vus;
+                m_action(w);
+                return;
+            }
+        });
+        m_minuterie.start(20);
+    }
+    int vus = 0;   // the windows found
+
+private:
+    QString m_nom;
+    std::function<void(QWidget *)> m_action;
+    QPointer<QWidget> m_dernier;
+    QTimer m_minuterie;
 };
 
 // Lines joined with CR LF, each ended by one: the bytes of a work file.

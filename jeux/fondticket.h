@@ -1,6 +1,9 @@
 #pragma once
 // The background of the main window: our own drawing of the PMU ticket that bets are
-// printed on, its boxes placed from the same geometry as the printed marks.
+// printed on (ticket::dessinerticket), its boxes placed from the same geometry as the
+// printed marks.
+
+#include "ticket/fond.h"
 
 #include <QWidget>
 
@@ -10,9 +13,9 @@ class FondTicket : public QWidget
 public:
     explicit FondTicket(QWidget *parent = nullptr);
 
-    // The picture is 1114 x 457 units at 150 units per inch, in twips.
-    static constexpr int largeur = 1114 * 1440 / 150;
-    static constexpr int hauteur = 457 * 1440 / 150;
+    // The size of the picture, in twips.
+    static constexpr int largeur = ticket::largeurticket;
+    static constexpr int hauteur = ticket::hauteurticket;
 
     // The label that stands in the band above the rows of horses.
     void etiquette(QWidget *w);

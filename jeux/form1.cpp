@@ -15,7 +15,10 @@
 #include "quintes/form5.h"
 #include "quintes/form7.h"
 #include "quintes/form8.h"
+#include "ticket/choiximprimante.h"
+#include "ticket/destination.h"
 #include "ticket/form2.h"
+#include "ticket/imprimanteqt.h"
 #include "travail/annulation.h"
 #include "travail/fichierdetravail.h"
 #include "travail/nombres.h"
@@ -103,6 +106,15 @@ void Form1::construiremenu()
                form4().fermer();
                form2().ouvrir();
            });
+    // Kept for the session: the action lives as long as the main window, the state longer.
+    QAction *apercu = action(mnfichier, QStringLiteral("apercumn"), QStringLiteral("Aperçu avant impression"), {},
+                             [](bool coche) { ticket::session().apercu = coche; });
+    apercu->setCheckable(true);
+    apercu->setChecked(ticket::session().apercu);
+    m_imprimante = action(mnfichier, QStringLiteral("imprimantemn"), ticket::textemenu(ticket::lirechoix()), {},
+                          [] { choiximprimante().ouvrir(); });
+    connect(&travail::depot(), &travail::Depot::imprimantemodifiee, this,
+            [this] { m_imprimante->setText(ticket::textemenu(ticket::lirechoix())); });
     action(mnfichier, QStringLiteral("infomn"), QStringLiteral("&Info"), {}, [this] {
         frmAbout &apropos = frmabout();
         apropos.proprietaire(this);
@@ -179,6 +191,8 @@ qint64 Form1::c(qint16 n, qint16 p) const
 void Form1::chargement()
 {
     curseur::sablier();
+    // The clear command and undo change the printer's file too.
+    m_imprimante->setText(ticket::textemenu(ticket::lirechoix()));
     int nbjeux = 0;   // the constraint method alone can add 15 504 bets at a time
     // Summed in double and shown in single precision: a running single-precision sum
     // drifts (150 quartés at 1,3 would make 195,0003).
@@ -218,7 +232,8 @@ void Form1::effacer()
         // What the command deletes can be put back by "Annuler la dernière modification";
         // nothing is deleted without that copy.
         travail::annulation::Modification modification(
-            {fichier(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer(), arrivee()});
+            {fichier(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer(), arrivee(),
+             travail::depot().imprimante()});
         if (!modification.resultat().ok()) {
             dialogue::message(this,
                               QStringLiteral("Aucun fichier n'a été effacé : la copie qui permettrait d'annuler "
@@ -232,7 +247,8 @@ void Form1::effacer()
         for (const QString &chemin : {fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), cote(), contrecote(), prefer(), arrivee()})
             if (travail::Resultat r = FichierDeTravail(chemin).assurerexistence(); !r.ok())
                 erreurs << r.erreur;
-        for (const QString &chemin : {prefer(), cote(), fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), contrecote(), arrivee()})
+        for (const QString &chemin : {prefer(), cote(), fichier(), tampon(), quinteo(), contrainte(), mabase(), duo(), contrecote(), arrivee(),
+                                      travail::depot().imprimante()})
             if (travail::Resultat r = FichierDeTravail(chemin).supprimer(); !r.ok())
                 erreurs << r.erreur;
         modification.reussie();

@@ -50,6 +50,7 @@ private:
 
     QMenuBar *m_menu;
     QAction *m_annuler = nullptr;
+    QAction *m_imprimante = nullptr;
     FondTicket *m_fond;
     QLabel *Label1;
 };

@@ -311,9 +311,19 @@ void Form4::imprimertout()
     if (!relire(this, lus))
         return;
     const qsizetype n = std::min<qsizetype>(nbjeux, lus.jeux.size());
-    for (qsizetype i = 0; i < n; ++i)
-        if (!imprimejeu(lus.jeux[i]))
+    // One batch: one preview, one PDF file, one print job; a ticket that fails drops it all.
+    ticket::Imprimante &imprimante = ticket::imprimante();
+    imprimante.debutlot(QStringLiteral("tickets"));
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!imprimejeu(lus.jeux[i])) {
+            imprimante.abandonner();
+            imprimante.finlot();
             return;
+        }
+    }
+    if (!imprimante.finlot() && !imprimante.renonce())
+        dialogue::message(this, QStringLiteral("Les tickets n'ont pas été imprimés.\n\n") + ticket::raison(imprimante),
+                          dialogue::Icone::attention);
 }
 
 void Form4::texte()
@@ -322,16 +332,13 @@ void Form4::texte()
     if (!relire(this, lus))
         return;
     ticket::Imprimante &imprimante = ticket::imprimante();
-    bool ok = true;
-    for (const QString &l : jeux::listing(lus.jeux))
-        if (!(ok = imprimante.ligne(l)))
-            break;
-    if (ok)
-        ok = imprimante.findocument();
-    if (!ok) {
-        const QString raison = imprimante.erreur();
-        imprimante.abandonner();
-        dialogue::message(this, QStringLiteral("La liste des jeux n'a pas pu être imprimée.\n\n") + raison,
+    const QString e = ticket::envoyer(imprimante, QStringLiteral("jeux"), [&]() -> QString {
+        for (const QString &l : jeux::listing(lus.jeux))
+            if (!imprimante.ligne(l))
+                return ticket::raison(imprimante);
+        return imprimante.findocument() ? QString() : ticket::raison(imprimante);
+    });
+    if (!e.isEmpty())
+        dialogue::message(this, QStringLiteral("La liste des jeux n'a pas pu être imprimée.\n\n") + e,
                           dialogue::Icone::critique);
-    }
 }

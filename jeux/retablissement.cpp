@@ -52,6 +52,8 @@ QString texteretablissement(const QStringList &chemins)
             phrases << QStringLiteral("Le filtre des côtes a été rétabli.");
         else if (meme(chemin, d.prefer()))
             phrases << QStringLiteral("Les corrections d'impression ont été rétablies.");
+        else if (meme(chemin, d.imprimante()))
+            phrases << QStringLiteral("Le choix de l'imprimante a été rétabli.");
         else if (meme(chemin, d.mabase()))
             phrases << QStringLiteral("La base de trois chevaux a été rétablie.");
         else if (meme(chemin, d.duo()))

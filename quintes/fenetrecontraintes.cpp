@@ -174,18 +174,18 @@ void FenetreContraintes::supprimertout()
 void FenetreContraintes::imprimer()
 {
     ticket::Imprimante &imprimante = ticket::imprimante();
-    bool reussi = true;
-    for (const QString &ligne : ticket::entete())
-        reussi = reussi && imprimante.ligne(ligne);
-    reussi = reussi && sortircontraintes(Destination::imprimante);
-    reussi = reussi && imprimante.ligne(QString()) && imprimante.ligne(ticket::piedpage());
-    reussi = reussi && imprimante.findocument();
-    if (!reussi) {
-        const QString pourquoi = imprimante.erreur();
-        imprimante.abandonner();
+    const QString pourquoi = ticket::envoyer(imprimante, QStringLiteral("contraintes"), [&]() -> QString {
+        bool reussi = true;
+        for (const QString &ligne : ticket::entete())
+            reussi = reussi && imprimante.ligne(ligne);
+        reussi = reussi && sortircontraintes(Destination::imprimante);
+        reussi = reussi && imprimante.ligne(QString()) && imprimante.ligne(ticket::piedpage());
+        reussi = reussi && imprimante.findocument();
+        return reussi ? QString() : ticket::raison(imprimante);
+    });
+    if (!pourquoi.isEmpty())
         dialogue::message(this, QStringLiteral("Les contraintes n'ont pas pu être imprimées : %1").arg(pourquoi),
                           dialogue::Icone::attention);
-    }
 }
 
 void FenetreContraintes::ok()

@@ -156,16 +156,17 @@ bool Form2::imprime(const QString &tj, float m, const std::array<float, 9> &j, b
                           dialogue::Icone::attention);
         return false;
     }
+    ticket::Imprimante &imprimante = ticket::imprimante();
     QString e;
     {
         const curseur::Sablier sablier;
-        e = ticket::imprimecases(ticket::imprimante(), ticket::casesjeu(tj, m, j, dt), cvp, chp);
+        e = ticket::envoyer(imprimante, QStringLiteral("ticket"),
+                            [&] { return ticket::imprimecases(imprimante, ticket::casesjeu(tj, m, j, dt), cvp, chp); });
     }
-    if (!e.isEmpty()) {
-        dialogue::message(parent, QStringLiteral("Le ticket n'a pas été imprimé.\n\n") + e, dialogue::Icone::attention);
-        return false;
-    }
-    return true;
+    if (e.isEmpty())
+        return !imprimante.renonce();   // sent, or the preview closed: nothing to tell
+    dialogue::message(parent, QStringLiteral("Le ticket n'a pas été imprimé.\n\n") + e, dialogue::Icone::attention);
+    return false;
 }
 
 void Form2::affichecorrections()
@@ -203,7 +204,9 @@ void Form2::test()
     QString e;
     {
         const curseur::Sablier sablier;
-        e = ticket::imprimecases(ticket::imprimante(), ticket::casestest(), cvp, chp);
+        ticket::Imprimante &imprimante = ticket::imprimante();
+        e = ticket::envoyer(imprimante, QStringLiteral("ticket-test"),
+                            [&] { return ticket::imprimecases(imprimante, ticket::casestest(), cvp, chp); });
     }
     if (!e.isEmpty())
         dialogue::message(this, QStringLiteral("Le ticket de test n'a pas été imprimé.\n\n") + e,

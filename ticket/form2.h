@@ -5,8 +5,11 @@
 // Contract shared with the bet entry and saved bets windows:
 //   form2().imprime(tj, m, j, dt) prints one bet on one ticket through the installed
 //   printer (ticket::imprimante()), after reading the corrections from the `prefer`
-//   work file. It returns true when the ticket was sent; on any failure it has already
-//   told the user in a French message box, nothing was printed, and it returns false.
+//   work file, as a batch of its own or as one ticket of the caller's batch. It returns
+//   true when the ticket was sent (or kept for the caller's batch); on any failure it has
+//   already told the user in a French message box, nothing was printed, and it returns
+//   false. It also returns false, with nothing told, when the user closed the preview or
+//   gave no PDF file name.
 
 #include "commun/fenetre.h"
 

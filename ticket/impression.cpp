@@ -71,13 +71,6 @@ Marque lire(const QString &chemin)
     return r;
 }
 
-// What the printer said of its refusal, or a sentence of our own when it said nothing.
-QString refus(const ticket::Imprimante &imprimante)
-{
-    const QString e = imprimante.erreur();
-    return e.isEmpty() ? QStringLiteral("L'imprimante a refusé l'impression.") : e;
-}
-
 } // namespace
 
 QStringList emplacementsmarque()
@@ -161,7 +154,7 @@ QString quellecase(ticket::Imprimante &imprimante, float rang, float numero, flo
     if (!marque.ok())
         return marque.erreur;
     if (!imprimante.marque(marque.image, position(rang, numero, v, h)))
-        return refus(imprimante);
+        return raison(imprimante);
     return {};
 }
 
@@ -176,7 +169,7 @@ QString imprimecases(ticket::Imprimante &imprimante, const QList<Case> &cases, f
         }
     }
     if (!imprimante.findocument()) {
-        const QString e = refus(imprimante);
+        const QString e = raison(imprimante);
         imprimante.abandonner();
         return e;
     }

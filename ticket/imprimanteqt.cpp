@@ -1,11 +1,27 @@
 #include "ticket/imprimanteqt.h"
 
+#include "commun/curseur.h"
+#include "commun/dialogue.h"
+#include "ticket/destination.h"
+#include "ticket/fond.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLibrary>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <utility>
 
 namespace ticket {
 
@@ -23,6 +39,8 @@ QSizeF taillepouces(const QImage &image)
 
 QString nom(const QPrinter &p)
 {
+    if (p.outputFormat() == QPrinter::PdfFormat)
+        return QDir::toNativeSeparators(p.outputFileName());
     return p.printerName().isEmpty() ? QStringLiteral("par défaut") : p.printerName();
 }
 
@@ -100,23 +118,61 @@ bool dessiner(QPainter &peintre, QSizeF page, QPointF resolution, const QList<El
     return true;
 }
 
-ImprimanteQt::ImprimanteQt(Fournisseur fournisseur) : m_fournisseur(std::move(fournisseur))
+bool dessinerdocuments(QPainter &peintre, QPrinter &imprimante, const QList<QList<Element>> &documents, bool fond)
 {
-    if (!m_fournisseur)
-        m_fournisseur = &ImprimanteQt::pardefaut;
+    const QSizeF page(imprimante.width(), imprimante.height());
+    const QPointF resolution(imprimante.logicalDpiX(), imprimante.logicalDpiY());
+    for (qsizetype i = 0; i < documents.size(); ++i) {
+        if (i > 0 && !imprimante.newPage())
+            return false;
+        const QList<Element> &document = documents[i];
+        const bool ticket = std::any_of(document.begin(), document.end(), [](const Element &e) { return !e.image.isNull(); });
+        if (fond && ticket) {
+            // Faint enough for the marks to stand out, at the nominal place of the boxes.
+            peintre.save();
+            peintre.scale(resolution.x() / twipsparpouce, resolution.y() / twipsparpouce);
+            dessinerticket(peintre, {QColor(190, 24, 48, 70), QColor(252, 228, 232, 90), Qt::transparent});
+            peintre.restore();
+        }
+        if (!dessiner(peintre, page, resolution, document, [&] { return imprimante.newPage(); }))
+            return false;
+    }
+    return true;
 }
 
-ImprimanteQt::~ImprimanteQt() = default;
-
-std::unique_ptr<QPrinter> ImprimanteQt::pardefaut(QString &erreur)
+Session &session()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        erreur = QStringLiteral("Aucune imprimante par défaut n'est définie sur cet ordinateur. Choisissez "
-                                "l'imprimante des tickets comme imprimante par défaut dans les réglages "
-                                "d'impression du système, puis recommencez.");
-        return nullptr;
+    static Session s;
+    return s;
+}
+
+namespace {
+
+QString demandeparfenetre(QWidget *parent, const QString &propose)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer en PDF"), propose,
+                                        QStringLiteral("Documents PDF (*.pdf)"));
+}
+
+DemandePdf demandeactuelle = demandeparfenetre;
+
+// The normal pointer while the user answers a dialog, then the hourglass again if it was on.
+struct SansSablier
+{
+    const bool avant = curseur::ensablier();
+    SansSablier() { curseur::normal(); }
+    ~SansSablier()
+    {
+        if (avant)
+            curseur::sablier();
     }
+    SansSablier(const SansSablier &) = delete;
+    SansSablier &operator=(const SansSablier &) = delete;
+};
+
+// The printer of `info`, unless it is stopped, turns jobs away or cannot be used.
+std::unique_ptr<QPrinter> utilisable(const QPrinterInfo &info, QString &erreur)
+{
     if (info.state() == QPrinter::Error) {
         erreur = QStringLiteral("L'imprimante « %1 » est arrêtée ou en erreur. Vérifiez-la dans les réglages "
                                 "d'impression du système, puis recommencez.")
@@ -135,6 +191,87 @@ std::unique_ptr<QPrinter> ImprimanteQt::pardefaut(QString &erreur)
         return nullptr;
     }
     return p;
+}
+
+// The window in front, which the dialogs of the printing belong to.
+QWidget *devant()
+{
+    QWidget *w = QApplication::activeModalWidget();
+    return w ? w : QApplication::activeWindow();
+}
+
+} // namespace
+
+DemandePdf installerdemandepdf(DemandePdf demande)
+{
+    DemandePdf avant = std::move(demandeactuelle);
+    demandeactuelle = demande ? std::move(demande) : DemandePdf(demandeparfenetre);
+    return avant;
+}
+
+ImprimanteQt::ImprimanteQt(Fournisseur fournisseur) : m_fournisseur(std::move(fournisseur))
+{
+    if (!m_fournisseur)
+        m_fournisseur = &ImprimanteQt::choisie;
+}
+
+ImprimanteQt::~ImprimanteQt() = default;
+
+std::unique_ptr<QPrinter> ImprimanteQt::pardefaut(QString &erreur)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        erreur = QStringLiteral("Aucune imprimante par défaut n'est définie sur cet ordinateur. Choisissez "
+                                "l'imprimante des tickets dans « Fichier → Choisir l'imprimante… » ou dans les "
+                                "réglages d'impression du système, puis recommencez.");
+        return nullptr;
+    }
+    return utilisable(info, erreur);
+}
+
+std::unique_ptr<QPrinter> ImprimanteQt::pdf()
+{
+    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    p->setOutputFormat(QPrinter::PdfFormat);
+    QPageLayout mise(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    // The sheet the default printer would use: printed at 100 %, the file puts the marks
+    // where that printer puts them, its unprintable margin included.
+    if (const QPrinterInfo info = QPrinterInfo::defaultPrinter(); !info.isNull()) {
+        const QPrinter modele(info, QPrinter::HighResolution);
+        if (modele.isValid()) {
+            mise = modele.pageLayout();
+            mise.setMinimumMargins(QMarginsF());
+            mise.setMargins(modele.pageLayout().minimumMargins());
+        }
+    }
+    p->setFullPage(false);
+    p->setPageLayout(mise);
+    return p;
+}
+
+std::unique_ptr<QPrinter> ImprimanteQt::choisie(QString &erreur)
+{
+    const Destination choix = lirechoix();
+    if (!choix.erreur.isEmpty()) {
+        erreur = choix.erreur + QStringLiteral("\n\nChoisissez l'imprimante à nouveau dans « Fichier → Choisir "
+                                               "l'imprimante… ».");
+        return nullptr;
+    }
+    if (choix.pardefaut())
+        return pardefaut(erreur);
+    if (choix.pdf())
+        return pdf();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(choix.nom);
+    if (info.isNull()) {
+        dialogue::message(devant(),
+                          QStringLiteral("L'imprimante « %1 » choisie pour KRN n'est plus installée sur cet ordinateur : "
+                                         "l'imprimante par défaut la remplace. Choisissez-en une autre dans « Fichier → "
+                                         "Choisir l'imprimante… ».")
+                              .arg(choix.nom),
+                          dialogue::Icone::attention);
+        return pardefaut(erreur);
+    }
+    return utilisable(info, erreur);
 }
 
 bool ImprimanteQt::ouvrir()
@@ -170,27 +307,90 @@ bool ImprimanteQt::ligne(const QString &texte)
 
 bool ImprimanteQt::findocument()
 {
-    if (!m_imprimante)
-        return true;   // nothing was drawn: nothing to send
-    const std::unique_ptr<QPrinter> p = std::move(m_imprimante);
-    const QList<Element> document = std::move(m_document);
+    m_renonce = false;
+    if (!m_document.isEmpty())
+        m_lot.append(std::exchange(m_document, {}));
+    if (m_profondeur > 0)
+        return true;
+    return envoyer();
+}
+
+void ImprimanteQt::debutlot(const QString &nom)
+{
+    if (m_profondeur++ == 0)
+        m_nomlot = nom;
+}
+
+bool ImprimanteQt::finlot()
+{
+    m_renonce = false;
+    if (m_profondeur == 0 || --m_profondeur > 0)
+        return true;
+    return envoyer();
+}
+
+void ImprimanteQt::abandonner()
+{
+    m_imprimante.reset();
     m_document.clear();
+    m_lot.clear();
+}
+
+bool ImprimanteQt::envoyer()
+{
+    m_renonce = false;
+    if (m_lot.isEmpty() || !m_imprimante) {
+        abandonner();
+        return true;   // nothing was drawn: nothing to send
+    }
+    const std::unique_ptr<QPrinter> p = std::move(m_imprimante);
+    const QList<QList<Element>> documents = std::exchange(m_lot, {});
+    const QString nomlot = m_nomlot.isEmpty() ? QStringLiteral("document") : m_nomlot;
 
     p->setDocName(QStringLiteral("KRN"));
-    // The drawing origin is the corner of the printable area: no margin beyond the
-    // printer's own, whatever margins were last chosen for it.
-    p->setFullPage(false);
-    const QPageLayout mise = p->pageLayout();
-    p->setPageMargins(mise.minimumMargins(), mise.units());
+    if (p->outputFormat() == QPrinter::NativeFormat) {
+        // The drawing origin is the corner of the printable area: no margin beyond the
+        // printer's own, whatever margins were last chosen for it.
+        p->setFullPage(false);
+        const QPageLayout mise = p->pageLayout();
+        p->setPageMargins(mise.minimumMargins(), mise.units());
+    }
+
+    if (session().apercu && !montrer(*p, documents)) {
+        m_renonce = true;
+        return false;
+    }
+
+    if (p->outputFormat() == QPrinter::PdfFormat && p->outputFileName().isEmpty()) {
+        // The folder of the last PDF file of the session, else the user's documents, else home.
+        QString dossier = session().dossierpdf;
+        if (dossier.isEmpty() || !QDir(dossier).exists())
+            dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (dossier.isEmpty() || !QDir(dossier).exists())
+            dossier = QDir::homePath();
+        QString chemin;
+        {
+            const SansSablier pointeur;
+            chemin = demandeactuelle(devant(), QDir(dossier).filePath(nompdf(nomlot, QDateTime::currentDateTime())));
+        }
+        if (chemin.isEmpty()) {
+            m_renonce = true;
+            return false;
+        }
+        if (QFileInfo(chemin).suffix().isEmpty())
+            chemin += QStringLiteral(".pdf");
+        session().dossierpdf = QFileInfo(chemin).absolutePath();
+        p->setOutputFileName(chemin);
+    }
 
     QPainter peintre;
     if (!peintre.begin(p.get())) {
-        m_erreur = QStringLiteral("L'imprimante « %1 » refuse l'impression.").arg(nom(*p));
+        m_erreur = p->outputFormat() == QPrinter::PdfFormat
+                       ? QStringLiteral("Le fichier « %1 » ne peut pas être écrit.").arg(QDir::toNativeSeparators(p->outputFileName()))
+                       : QStringLiteral("L'imprimante « %1 » refuse l'impression.").arg(nom(*p));
         return false;
     }
-    const bool dessine = dessiner(peintre, QSizeF(p->width(), p->height()),
-                                  QPointF(p->logicalDpiX(), p->logicalDpiY()), document, [&] { return p->newPage(); });
-    if (!dessine) {
+    if (!dessinerdocuments(peintre, *p, documents, false)) {
         // Drops the job where the print engine can; the printer has failed in any case.
         p->abort();
         peintre.end();
@@ -204,10 +404,31 @@ bool ImprimanteQt::findocument()
     return true;
 }
 
-void ImprimanteQt::abandonner()
+bool ImprimanteQt::montrer(QPrinter &imprimante, const QList<QList<Element>> &documents)
 {
-    m_imprimante.reset();
-    m_document.clear();
+    QPrintPreviewDialog apercu(&imprimante, devant());
+    apercu.setObjectName(QStringLiteral("apercu"));
+    apercu.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu, [&documents](QPrinter *q) {
+        QPainter peintre(q);
+        dessinerdocuments(peintre, *q, documents, true);
+    });
+    // The pages are shown as they will print: the page and the printer are those chosen
+    // beforehand, so the dialog's own page setup, orientation and print dialog are left
+    // out, and its print button sends to the chosen printer.
+    const auto texte = [](const char *source) { return QCoreApplication::translate("QPrintPreviewDialog", source); };
+    for (QAction *a : apercu.findChildren<QAction *>()) {
+        if (a->text() == texte("Print")) {
+            a->disconnect(&apercu);
+            a->setObjectName(QStringLiteral("imprimer"));
+            a->setText(QStringLiteral("Imprimer"));
+            QObject::connect(a, &QAction::triggered, &apercu, &QDialog::accept);
+        } else if (a->text() == texte("Page setup") || a->text() == texte("Portrait") || a->text() == texte("Landscape")) {
+            a->setVisible(false);
+        }
+    }
+    const SansSablier pointeur;
+    return apercu.exec() == QDialog::Accepted;
 }
 
 } // namespace ticket

@@ -32,6 +32,25 @@ QString piedpage()
     return QString(54, QLatin1Char(' ')) + QStringLiteral("imprimé par KRN " KRN_VERSION ", aide aux paris hippiques");
 }
 
+QString raison(const Imprimante &imprimante)
+{
+    const QString e = imprimante.erreur();
+    return e.isEmpty() ? QStringLiteral("L'imprimante a refusé l'impression.") : e;
+}
+
+QString envoyer(Imprimante &imprimante, const QString &nom, const std::function<QString()> &documents)
+{
+    imprimante.debutlot(nom);
+    if (const QString e = documents(); !e.isEmpty()) {
+        imprimante.abandonner();
+        imprimante.finlot();
+        return e;
+    }
+    if (!imprimante.finlot() && !imprimante.renonce())
+        return raison(imprimante);
+    return {};
+}
+
 Imprimante &imprimante()
 {
     return *actuelle;
@@ -84,11 +103,38 @@ bool Enregistreuse::findocument()
 
 void Enregistreuse::abandonner()
 {
-    // An abandoned document never reaches paper: its operations are taken back.
-    operations.resize(operations.size() - m_ouvert.size());
-    if (!m_ouvert.isEmpty())
+    // An abandoned document never reaches paper: its operations are taken back, with the
+    // documents of its batch.
+    const qsizetype garde = m_profondeur > 0 ? m_debutlot : operations.size() - m_ouvert.size();
+    if (garde < operations.size())
         ++abandons;
+    operations.resize(garde);
     m_ouvert.clear();
+}
+
+void Enregistreuse::debutlot(const QString &nom)
+{
+    if (m_profondeur++ == 0) {
+        m_debutlot = operations.size() - m_ouvert.size();
+        m_nomlot = nom;
+    }
+}
+
+bool Enregistreuse::finlot()
+{
+    if (m_profondeur == 0 || --m_profondeur > 0)
+        return true;
+    if (!refus.isEmpty()) {
+        m_erreur = refus;
+        if (operations.size() > m_debutlot)
+            ++abandons;
+        operations.resize(m_debutlot);
+        m_ouvert.clear();
+        return false;
+    }
+    if (operations.size() > m_debutlot)
+        lots.append(m_nomlot);
+    return true;
 }
 
 QList<QList<Operation>> Enregistreuse::documents() const

@@ -15,6 +15,7 @@ QString Depot::cote() const { return chemin(noms::cote); }
 QString Depot::contrecote() const { return chemin(noms::contrecote); }
 QString Depot::prefer() const { return chemin(noms::prefer); }
 QString Depot::arrivee() const { return chemin(noms::arrivee); }
+QString Depot::imprimante() const { return chemin(noms::imprimante); }
 
 Depot &depot()
 {

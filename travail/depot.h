@@ -25,6 +25,7 @@ public:
     QString contrecote() const;
     QString prefer() const;
     QString arrivee() const;
+    QString imprimante() const;
 
     // Each announces, once, that the files of that kind may have changed.
     void annoncerjeux() { emit jeuxmodifies(); }
@@ -34,6 +35,7 @@ public:
     void annoncerbase() { emit basemodifiee(); }
     void annoncerpreferences() { emit preferencesmodifiees(); }
     void annoncerannulation() { emit annulationmodifiee(); }
+    void annoncerimprimante() { emit imprimantemodifiee(); }
 
 signals:
     void jeuxmodifies();           // the saved bets (fichier)
@@ -43,6 +45,7 @@ signals:
     void basemodifiee();           // the base of three horses and its couples (mabase, duo)
     void preferencesmodifiees();   // the printer corrections (prefer)
     void annulationmodifiee();     // the copy kept for undo was made, confirmed or dropped
+    void imprimantemodifiee();     // the chosen printer (imprimante)
 };
 
 // The program's one store, created on first use.

@@ -26,6 +26,7 @@ inline constexpr const char *cote = "cote.txt";
 inline constexpr const char *contrecote = "contrecote";
 inline constexpr const char *prefer = "prefer.txt";
 inline constexpr const char *arrivee = "arrivee.txt";   // the last race typed in
+inline constexpr const char *imprimante = "imprimante.txt";   // the printer chosen for tickets and listings
 } // namespace noms
 
 // Absolute path of a work file under the root directory.

@@ -189,7 +189,8 @@ void TstAnnulation::annuler_data()
     QTest::newRow("effacer tous les fichiers")
         << 6
         << u"Les jeux enregistrés ont été rétablis : 3 jeux.\nLes quintés ordonnés ont été rétablis : 4 quintés.\n"
-           "Les contraintes ont été rétablies : 2 contraintes.\nLes corrections d'impression ont été rétablies."_s;
+           "Les contraintes ont été rétablies : 2 contraintes.\nLes corrections d'impression ont été rétablies.\n"
+           "Le choix de l'imprimante a été rétabli."_s;
 }
 
 void TstAnnulation::annuler()
@@ -206,6 +207,7 @@ void TstAnnulation::annuler()
     racine.ecrire(travail::noms::contrainte, contraintes);
     racine.ecrire(travail::noms::quinteo, quintesordonnes(4));
     racine.ecrire(travail::noms::prefer, prefer);
+    racine.ecrire(travail::noms::imprimante, "Fichier PDF\r\n");
     form1().ouvrir();
     const QString avant = resume();
     QVERIFY(!action("annulermn")->isEnabled());
@@ -254,6 +256,7 @@ void TstAnnulation::annuler()
     QCOMPARE(racine.lire(travail::noms::contrainte), contraintes);
     QCOMPARE(racine.lire(travail::noms::quinteo), quintesordonnes(4));
     QCOMPARE(racine.lire(travail::noms::prefer), prefer);
+    QCOMPARE(racine.lire(travail::noms::imprimante), QByteArray("Fichier PDF\r\n"));
     QCOMPARE(resume(), avant);
     QCOMPARE(repondeur.questions.size(), 1);
     QCOMPARE(repondeur.questions[0].texte, message);

@@ -37,7 +37,8 @@ QAction *action(const char *nom)
 }
 
 const char *const tous[] = {noms::fichier, noms::tampon, noms::quinte, noms::contrainte, noms::quinteo,
-                            noms::mabase,  noms::duo,    noms::cote,   noms::contrecote, noms::prefer, noms::arrivee};
+                            noms::mabase,  noms::duo,    noms::cote,   noms::contrecote, noms::prefer, noms::arrivee,
+                            noms::imprimante};
 
 } // namespace
 
@@ -142,6 +143,9 @@ void TstForm1::menu_data()
     const QString q1 = QStringLiteral("Quinté&1 (méthode par contraintes)"), q2 = QStringLiteral("Quinté&2 (méthode par base de 3)");
     const QString asso = QStringLiteral("2> Associer des chevaux");
     QTest::newRow("mnparamimp") << "mnparamimp" << fichier << "&Parametre d'impression" << QKeySequence();
+    QTest::newRow("apercumn") << "apercumn" << fichier << "Aperçu avant impression" << QKeySequence();
+    QTest::newRow("imprimantemn") << "imprimantemn" << fichier << "Choisir l'imprimante… (actuelle : imprimante par défaut)"
+                                  << QKeySequence();
     QTest::newRow("infomn") << "infomn" << fichier << "&Info" << QKeySequence();
     QTest::newRow("effmn") << "effmn" << fichier << "&Effacer tous les fichiers de calculs précédents"
                            << QKeySequence(Qt::SHIFT | Qt::Key_Delete);

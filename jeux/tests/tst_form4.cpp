@@ -415,6 +415,8 @@ private slots:
         QCOMPARE(tickets.size(), jeux.size());
         for (int i = 0; i < jeux.size(); ++i)
             QCOMPARE(chevauximprimes(tickets[i]), chevaux(jeux[i]));
+        // Every ticket in one batch: one preview, one PDF file, one print job.
+        QCOMPARE(imprimante->enregistreuse.lots, jeux.isEmpty() ? QStringList() : QStringList{u"tickets"_s});
         QCOMPARE(repondeur->bips, 0);
         QVERIFY(repondeur->questions.isEmpty());
         QVERIFY(form4().estouverte());
@@ -429,6 +431,30 @@ private slots:
         QCOMPARE(repondeur->questions.size(), 1);
         QVERIFY(repondeur->questions[0].texte.contains(u"Plus de papier."_s));
         QVERIFY(imprimante->enregistreuse.documents().isEmpty());
+
+        // A printer failing in the third ticket: the two before it are not sent either.
+        imprimante->enregistreuse.refus.clear();
+        struct Capricieuse final : ticket::Imprimante
+        {
+            ticket::Enregistreuse &e;
+            int marques = 0;
+            explicit Capricieuse(ticket::Enregistreuse &en) : e(en) {}
+            bool marque(const QImage &i, QPointF p) override { return ++marques < 15 && e.marque(i, p); }
+            bool ligne(const QString &t) override { return e.ligne(t); }
+            bool findocument() override { return e.findocument(); }
+            void abandonner() override { e.abandonner(); }
+            QString erreur() const override { return u"Bourrage papier."_s; }
+            void debutlot(const QString &nom) override { e.debutlot(nom); }
+            bool finlot() override { return e.finlot(); }
+        } capricieuse(imprimante->enregistreuse);
+        ticket::Imprimante *avant = ticket::installer(&capricieuse);
+        clic(u"Command3"_s);
+        ticket::installer(avant);
+        QCOMPARE(capricieuse.marques, 15);   // 5 and 7 marks, then the third mark of the third ticket
+        QCOMPARE(repondeur->questions.size(), 2);
+        QVERIFY(repondeur->questions[1].texte.contains(u"Bourrage papier."_s));
+        QVERIFY(imprimante->enregistreuse.operations.isEmpty());
+        QVERIFY(imprimante->enregistreuse.lots.isEmpty());
     }
 
     // The text listing: header, one line per bet, total, footer, in one document.

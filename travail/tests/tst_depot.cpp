@@ -42,6 +42,7 @@ void TstDepot::chemins_data()
     QTest::newRow("contrecote") << &Depot::contrecote << "contrecote";
     QTest::newRow("prefer") << &Depot::prefer << "prefer.txt";
     QTest::newRow("arrivee") << &Depot::arrivee << "arrivee.txt";
+    QTest::newRow("imprimante") << &Depot::imprimante << "imprimante.txt";
 }
 
 // A test changes KRN_RACINE between two calls: the path follows.
@@ -67,6 +68,7 @@ void TstDepot::annonces_data()
     QTest::newRow("cotes") << &Depot::annoncercotes << 3;
     QTest::newRow("preferences") << &Depot::annoncerpreferences << 4;
     QTest::newRow("base") << &Depot::annoncerbase << 5;
+    QTest::newRow("imprimante") << &Depot::annoncerimprimante << 6;
 }
 
 void TstDepot::annonces()
@@ -79,7 +81,8 @@ void TstDepot::annonces()
     QSignalSpy cotes(&depot(), &Depot::cotesmodifiees);
     QSignalSpy preferences(&depot(), &Depot::preferencesmodifiees);
     QSignalSpy base(&depot(), &Depot::basemodifiee);
-    const QList<QSignalSpy *> espions = {&jeux, &contraintes, &quintes, &cotes, &preferences, &base};
+    QSignalSpy imprimante(&depot(), &Depot::imprimantemodifiee);
+    const QList<QSignalSpy *> espions = {&jeux, &contraintes, &quintes, &cotes, &preferences, &base, &imprimante};
 
     (depot().*annonce)();
     for (int i = 0; i < espions.size(); ++i)
