@@ -3,6 +3,7 @@
 #include "commun/controles.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
+#include "commun/reparer.h"
 #include "commun/liste.h"
 #include "jeux/form3.h"
 #include "jeux/lignejeu.h"
@@ -136,7 +137,12 @@ void Form4::chargement()
     if (!lu)
         avertir(erreur, dialogue::Icone::critique);
     else if (!lus.intact())
-        avertir(lus.message(travail::depot().fichier()));
+        apres([this, probleme = lus.message(travail::depot().fichier())] {
+            if (reparer::proposer(this, probleme, travail::depot().fichier(), travail::valeursparjeu, reparer::lisiblesjeux)) {
+                recharger();
+                travail::depot().annoncerjeux();
+            }
+        });
 }
 
 void Form4::dechargement()
@@ -276,12 +282,12 @@ void Form4::imprimerchoisi()
 
 namespace {
 
-bool imprimejeu(const travail::Jeu &jeu)
+bool imprimejeu(const travail::Jeu &jeu, QString *erreur = nullptr)
 {
     std::array<float, 9> j{};
     for (int i = 0; i < 9; ++i)
         j[i] = jeu.chevaux[i];
-    return form2().imprime(jeu.typedejeu, jeu.mult, j, jeu.dtlo);
+    return form2().imprime(jeu.typedejeu, jeu.mult, j, jeu.dtlo, erreur);
 }
 
 } // namespace
@@ -310,9 +316,14 @@ void Form4::imprimertout()
     if (!relire(this, lus))
         return;
     const qsizetype n = std::min<qsizetype>(nbjeux, lus.jeux.size());
-    for (qsizetype i = 0; i < n; ++i)
-        if (!imprimejeu(lus.jeux[i]))
+    for (qsizetype i = 0; i < n; ++i) {
+        QString erreur;
+        if (!imprimejeu(lus.jeux[i], &erreur)) {
+            // How far it got, so that the first tickets are not printed twice.
+            dialogue::message(this, jeux::ticketsenvoyes(i, n) + erreur, dialogue::Icone::attention);
             return;
+        }
+    }
 }
 
 void Form4::texte()

@@ -64,4 +64,17 @@ QStringList listing(const QList<travail::Jeu> &jeux)
     return l;
 }
 
+QString ticketsenvoyes(qsizetype envoyes, qsizetype total)
+{
+    const QString suivant = envoyes == 0 ? QStringLiteral("1er") : QStringLiteral("%1e").arg(envoyes + 1);
+    QString debut;
+    if (envoyes == 0)
+        debut = QStringLiteral("Aucun ticket sur %1 n'a été envoyé à l'imprimante").arg(total);
+    else if (envoyes == 1)
+        debut = QStringLiteral("1 ticket sur %1 a été envoyé à l'imprimante").arg(total);
+    else
+        debut = QStringLiteral("%1 tickets sur %2 ont été envoyés à l'imprimante").arg(envoyes).arg(total);
+    return debut + QStringLiteral(" ; le %1 n'a pas pu l'être : ").arg(suivant);
+}
+
 } // namespace jeux
