@@ -205,10 +205,43 @@ void arrivee(QByteArrayView v)
     QFile::remove(chemin);
 }
 
+// The end of a file as Lecture::passer() finds it, value by value: what examinerfin(),
+// which counts without copying, must agree with.
+travail::Fin finparlecture(const QByteArray &contenu, int valeurs)
+{
+    travail::Fin fin;
+    if (contenu.isEmpty())
+        return fin;
+    travail::Lecture lecture(contenu);
+    qint64 lues = 0;
+    int debut = 1;
+    bool coupe = false;
+    while (!lecture.fini()) {
+        if (lues % valeurs == 0)
+            debut = lecture.lignesuivante();
+        if (!lecture.passer()) {
+            coupe = true;
+            break;
+        }
+        ++lues;
+    }
+    if (coupe || lues % valeurs != 0)
+        fin = {false, static_cast<int>(lues / valeurs + 1), debut};
+    else if (!contenu.endsWith('\n'))
+        fin = {false, static_cast<int>(lues / valeurs), debut};
+    return fin;
+}
+
 // The line reader: every kind of value, as long as it goes, stepping over what it refuses.
 void lecture(QByteArrayView v)
 {
     const QByteArray octets = v.toByteArray();
+    for (int valeurs : {1, 5, 12, 22}) {
+        const travail::Fin vite = travail::examinerfin(octets, valeurs);
+        const travail::Fin lente = finparlecture(octets, valeurs);
+        exiger(vite.entiere == lente.entiere && vite.enregistrement == lente.enregistrement && vite.ligne == lente.ligne,
+               "examinerfin ne compte pas les valeurs comme la lecture");
+    }
     travail::Lecture l(octets);
     int tours = 0;
     qsizetype avant = -1;

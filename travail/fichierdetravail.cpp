@@ -380,34 +380,65 @@ QString textefin(const QString &chemin, const Fin &fin)
         .arg(fin.ligne);
 }
 
+// Counts the values as Lecture::passer() takes them (blanks skipped, a quoted text up to
+// its closing quote on the same line, then up to a comma or a line end), without copying
+// any: a file of 200 000 bets is checked in milliseconds before every append.
 Fin examinerfin(const QByteArray &contenu, int valeurs)
 {
     Fin fin;
     if (contenu.isEmpty() || valeurs < 1)
         return fin;
-    Lecture lecture(contenu);
-    int lues = 0;
-    int ligne = 1;   // where the record being read starts
+    const char *p = contenu.constData();
+    const qsizetype n = contenu.size();
+    qsizetype i = 0;
+    qint64 lues = 0;
+    int ligne = 1;
+    int debut = 1;   // line where the record being read starts
     bool coupe = false;
-    while (!lecture.fini()) {
+    while (i < n) {
         if (lues % valeurs == 0)
-            ligne = lecture.lignesuivante();
-        if (!lecture.passer()) {
+            debut = ligne;
+        while (i < n && (p[i] == ' ' || p[i] == '\t'))
+            ++i;
+        if (i >= n) {
             coupe = true;
             break;
         }
+        if (p[i] == '"') {
+            const auto *eol = static_cast<const char *>(std::memchr(p + i + 1, '\n', static_cast<size_t>(n - i - 1)));
+            const qsizetype borne = eol ? eol - p : n;
+            const auto *guillemet = static_cast<const char *>(std::memchr(p + i + 1, '"', static_cast<size_t>(borne - i - 1)));
+            if (!guillemet) {
+                coupe = true;
+                break;
+            }
+            i = guillemet - p + 1;
+        }
+        while (i < n && p[i] != ',' && p[i] != '\r' && p[i] != '\n')
+            ++i;
         ++lues;
+        if (i < n) {
+            if (p[i] == ',') {
+                ++i;
+            } else {
+                if (p[i] == '\r')
+                    ++i;
+                if (i < n && p[i] == '\n')
+                    ++i;
+                ++ligne;
+            }
+        }
     }
     if (coupe || lues % valeurs != 0) {
         fin.entiere = false;
-        fin.enregistrement = lues / valeurs + 1;
-        fin.ligne = ligne;
+        fin.enregistrement = static_cast<int>(lues / valeurs + 1);
+        fin.ligne = debut;
     } else if (!contenu.endsWith('\n')) {
         // The last value has no line end, or half of one (a CR LF cut between its bytes):
         // the next record would run into it, or the end is what a cut write leaves.
         fin.entiere = false;
-        fin.enregistrement = lues / valeurs;
-        fin.ligne = ligne;
+        fin.enregistrement = static_cast<int>(lues / valeurs);
+        fin.ligne = debut;
     }
     return fin;
 }
