@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <cerrno>
+
 namespace travail::reparation {
 
 Decoupe decouper(const QByteArray &contenu, int valeurs)
@@ -74,9 +76,10 @@ Resultat ecrirenouveau(const QString &chemin, const QByteArray &octets)
 {
     const FichierDeTravail f(chemin);
     QFile nouveau(chemin);
+    errno = 0;
     if (!nouveau.open(QIODevice::NewOnly | QIODevice::WriteOnly))
         return Resultat::echec(QStringLiteral("Impossible de créer le fichier « %1 » : %2.")
-                                   .arg(QDir::toNativeSeparators(chemin), nouveau.errorString()));
+                                   .arg(QDir::toNativeSeparators(chemin), raisonsysteme(errno)));
     nouveau.close();
     // Written through the scratch file like every other: whole or absent.
     return f.reecrire(octets);
