@@ -27,9 +27,15 @@ programmes=
 for c in $cibles; do programmes="$programmes fuzz_$c"; done
 cmake --build build-fuzz -j2 --target $programmes
 
+fautes=
 for c in $cibles; do
     mkdir -p "build-fuzz/corpus/$c" "build-fuzz/trouves/$c"
     echo "== $c ($duree s)"
+    # A fault found stops this target only; the others still run.
     "./build-fuzz/fuzz_$c" -max_total_time="$duree" -max_len=4096 -print_final_stats=1 \
-        -artifact_prefix="build-fuzz/trouves/$c/" "build-fuzz/corpus/$c" "fuzz/corpus/$c"
+        -artifact_prefix="build-fuzz/trouves/$c/" "build-fuzz/corpus/$c" "fuzz/corpus/$c" || fautes="$fautes $c"
 done
+if [ -n "$fautes" ]; then
+    echo "Fautes trouvées par :$fautes (voir build-fuzz/trouves/)"
+    exit 1
+fi

@@ -48,9 +48,12 @@ Partage partager(const QByteArray &contenu, int valeurs, const QList<int> &lisib
         p.abimes += d.reste;
         ++p.nbabimes;
     }
-    // The last kept record gets the line end it lacks, or the half it lost.
+    // The last kept record gets the line end it lacks, or the half it lost; a comma after
+    // its last value becomes that line end (a line end after it would be one more value).
     if (p.gardes.endsWith('\r'))
         p.gardes += '\n';
+    else if (p.gardes.endsWith(','))
+        p.gardes.replace(p.gardes.size() - 1, 1, "\r\n");
     else if (!p.gardes.isEmpty() && !p.gardes.endsWith('\n'))
         p.gardes += "\r\n";
     return p;

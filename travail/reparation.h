@@ -28,7 +28,7 @@ Decoupe decouper(const QByteArray &contenu, int valeurs);
 
 struct Partage
 {
-    QByteArray gardes;   // the readable records, a line end added after the last when it has none
+    QByteArray gardes;   // the readable records, the last one ended by a line end when it had none
     QByteArray abimes;   // every other byte, in file order
     int nbgardes = 0;
     int nbabimes = 0;    // damaged records, the cut end counted as one

@@ -221,6 +221,7 @@ void TstSurete::reparation_data()
     QTest::newRow("sans fin de ligne") << jeu(10) + jeu(11).chopped(2) << jeu(10) + jeu(11) << QByteArray();
     QTest::newRow("CR sans LF") << jeu(10) + jeu(11).chopped(1) << jeu(10) + jeu(11) << QByteArray();
     QTest::newRow("rien de lisible") << coupe << QByteArray() << coupe;
+    QTest::newRow("virgule après le dernier lisible") << jeu(10).chopped(2) + ",\"tierc" << jeu(10) << QByteArray("\"tierc");
 }
 
 // The readable bets stay, byte for byte; every other byte goes, whole, to a file beside.
