@@ -2,6 +2,7 @@
 
 #include "app/lignedecommande.h"
 #include "bureau/icone.h"
+#include "commun/demarrage.h"
 #include "commun/fenetre.h"
 #include "jeux/form1.h"
 #include "krn/version.h"
@@ -27,6 +28,11 @@ int main(int argc, char *argv[])
     QTranslator qt;
     if (qt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qt);
+
+    // One program per work directory.
+    const auto dossier = demarrage::prendredossier();
+    if (!dossier)
+        return 1;
 
     // Tickets and listings go to the system's default printer.
     ticket::ImprimanteQt imprimante;

@@ -49,6 +49,7 @@ void Fenetre::ouvrir()
         chargement();
         m_enchargement = false;
         const auto avertissements = std::exchange(m_avertissements, {});
+        const auto actions = std::exchange(m_apres, {});
         // The load may have closed the window again.
         if (m_ouverte) {
             // Back where the user left it, rather than wherever the desktop puts it.
@@ -60,6 +61,8 @@ void Fenetre::ouvrir()
         }
         for (const auto &[texte, icone] : avertissements)
             dialogue::message(this, texte, icone);
+        for (const auto &action : actions)
+            action();
         return;
     }
     raise();
@@ -72,6 +75,14 @@ void Fenetre::avertir(const QString &texte, dialogue::Icone icone)
         m_avertissements.append({texte, icone});
     else
         dialogue::message(this, texte, icone);
+}
+
+void Fenetre::apres(std::function<void()> action)
+{
+    if (m_enchargement)
+        m_apres.append(std::move(action));
+    else
+        action();
 }
 
 void Fenetre::fermer()

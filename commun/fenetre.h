@@ -60,6 +60,9 @@ protected:
     // A warning for the user. During the load it waits until the window is on screen,
     // so that the message stands in front of the window it speaks of.
     void avertir(const QString &texte, dialogue::Icone icone = dialogue::Icone::attention);
+    // Something to do once the window is on screen (at once outside the load), after the
+    // warnings: a question about the file the load found damaged.
+    void apres(std::function<void()> action);
 
     void boutondefaut(QAbstractButton *b) { m_defaut = b; }
     void boutonannuler(QAbstractButton *b) { m_annuler = b; }
@@ -75,6 +78,7 @@ private:
     QByteArray m_geometrie;   // where the user left the window, for the rest of the session
     bool m_enchargement = false;
     QList<std::pair<QString, dialogue::Icone>> m_avertissements;
+    QList<std::function<void()>> m_apres;
     QPointer<QAbstractButton> m_defaut;
     QPointer<QAbstractButton> m_annuler;
     QList<std::pair<QString, QPointer<QAbstractButton>>> m_raccourcis;

@@ -8,6 +8,7 @@
 #include "basedetrois/form9.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
+#include "commun/reparer.h"
 #include "jeux/fondticket.h"
 #include "jeux/retablissement.h"
 #include "jeux/form3.h"
@@ -208,8 +209,14 @@ void Form1::chargement()
         montant += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
         ++nbjeux;
     }
-    if (probleme.isEmpty())
+    bool abime = false;
+    if (probleme.isEmpty()) {
         probleme = lus.message(f.chemin());
+        const travail::Fin fin = travail::examinerfin(contenu, travail::valeursparjeu);
+        if (probleme.isEmpty() && !fin.entiere)
+            probleme = travail::textefin(f.chemin(), fin);
+        abime = !probleme.isEmpty();
+    }
 
     if (nbjeux == 0)
         Label1->setText(QStringLiteral(" aucun jeu enregisté"));
@@ -220,8 +227,15 @@ void Form1::chargement()
         Label1->setText(travail::textenombre(nbjeux) + QStringLiteral(" jeux enregistrés pour un montant total de ") +
                         travail::textenombre(static_cast<float>(montant)) + unité());
     curseur::normal();
-    if (!probleme.isEmpty())
+    if (abime) {
+        // Offered once the window is on screen; the announcement reloads whoever shows the bets.
+        apres([this, probleme, chemin = f.chemin()] {
+            if (reparer::proposer(this, probleme, chemin, travail::valeursparjeu, reparer::lisiblesjeux))
+                travail::depot().annoncerjeux();
+        });
+    } else if (!probleme.isEmpty()) {
         avertir(probleme);
+    }
 }
 
 void Form1::effacer()

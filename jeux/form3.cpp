@@ -2,6 +2,7 @@
 
 #include "commun/controles.h"
 #include "commun/dialogue.h"
+#include "commun/reparer.h"
 #include "travail/annulation.h"
 #include "travail/depot.h"
 #include "travail/fichierdetravail.h"
@@ -271,35 +272,39 @@ void Form3::sauvegarder()
         jeu.chevaux[i] = i <= nb ? static_cast<qint16>(chevaux[i]) : 0;
     const travail::FichierDeTravail f(travail::depot().fichier());
     // The bet stays on screen after a failure, so that nothing is lost.
-    auto echec = [this](const QString &raison) {
-        dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être enregistré.\n\n") + raison, dialogue::Icone::critique);
+    auto echec = [this, &f](const travail::Resultat &r) {
+        const QString texte = QStringLiteral("Le jeu n'a pas pu être enregistré.\n\n") + r.erreur;
+        if (!r.finabimee)
+            dialogue::message(this, texte, dialogue::Icone::critique);
+        else if (reparer::proposer(this, texte, f.chemin(), travail::valeursparjeu, reparer::lisiblesjeux))
+            sauvegarder();   // the file now ends on a whole bet: the save is tried again
     };
     QString avis;
     if (m_numero > 0) {
         QByteArray octets;
         if (travail::Resultat r = f.assureretlire(octets); !r.ok())
-            return echec(r.erreur);
+            return echec(r);
         const travail::LectureJeux lus = travail::lirejeux(octets);
         const qsizetype ici = lus.positions.indexOf(m_numero);
         if (ici >= 0 && lus.jeux[ici] == m_original) {
             // The original leaves the file and the new bet comes at the end, in one step.
             travail::annulation::Modification modification({f.chemin()});
             if (!modification.resultat().ok())
-                return echec(modification.resultat().erreur);
+                return echec(modification.resultat());
             const int numero = m_numero;
             if (travail::Resultat r = f.retirer(travail::depot().tampon(), octets, 12, [numero](int k) { return k != numero; },
                                                 travail::enregistrement(jeu));
                 !r.ok())
-                return echec(r.erreur);
+                return echec(r);
             modification.reussie();
         } else {
-            if (travail::Resultat r = f.ajouter(travail::enregistrement(jeu)); !r.ok())
-                return echec(r.erreur);
+            if (travail::Resultat r = f.ajouter(travail::enregistrement(jeu), travail::valeursparjeu); !r.ok())
+                return echec(r);
             avis = QStringLiteral("Le jeu d'origine n'est plus dans le fichier des jeux enregistrés tel qu'il était "
                                   "affiché : le jeu modifié a été ajouté comme un nouveau jeu, sans rien retirer.");
         }
-    } else if (travail::Resultat r = f.ajouter(travail::enregistrement(jeu)); !r.ok()) {
-        return echec(r.erreur);
+    } else if (travail::Resultat r = f.ajouter(travail::enregistrement(jeu), travail::valeursparjeu); !r.ok()) {
+        return echec(r);
     }
     fermer();
     travail::depot().annoncerjeux();

@@ -3,6 +3,7 @@
 #include "commun/controles.h"
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
+#include "commun/reparer.h"
 #include "commun/liste.h"
 #include "jeux/form3.h"
 #include "jeux/lignejeu.h"
@@ -137,7 +138,12 @@ void Form4::chargement()
     if (!lu)
         avertir(erreur, dialogue::Icone::critique);
     else if (!lus.intact())
-        avertir(lus.message(travail::depot().fichier()));
+        apres([this, probleme = lus.message(travail::depot().fichier())] {
+            if (reparer::proposer(this, probleme, travail::depot().fichier(), travail::valeursparjeu, reparer::lisiblesjeux)) {
+                recharger();
+                travail::depot().annoncerjeux();
+            }
+        });
 }
 
 void Form4::dechargement()
@@ -277,12 +283,12 @@ void Form4::imprimerchoisi()
 
 namespace {
 
-bool imprimejeu(const travail::Jeu &jeu)
+bool imprimejeu(const travail::Jeu &jeu, QString *erreur = nullptr)
 {
     std::array<float, 9> j{};
     for (int i = 0; i < 9; ++i)
         j[i] = jeu.chevaux[i];
-    return form2().imprime(jeu.typedejeu, jeu.mult, j, jeu.dtlo);
+    return form2().imprime(jeu.typedejeu, jeu.mult, j, jeu.dtlo, erreur);
 }
 
 } // namespace
@@ -311,13 +317,19 @@ void Form4::imprimertout()
     if (!relire(this, lus))
         return;
     const qsizetype n = std::min<qsizetype>(nbjeux, lus.jeux.size());
-    // One batch: one preview, one PDF file, one print job; a ticket that fails drops it all.
+    // One batch: one preview, one PDF file, one print job. A ticket that cannot be drawn
+    // stops the rest; the tickets drawn before it are still sent, and the user is told how
+    // far it got, so that they are not printed twice.
     ticket::Imprimante &imprimante = ticket::imprimante();
     imprimante.debutlot(QStringLiteral("tickets"));
     for (qsizetype i = 0; i < n; ++i) {
-        if (!imprimejeu(lus.jeux[i])) {
-            imprimante.abandonner();
-            imprimante.finlot();
+        QString erreur;
+        if (!imprimejeu(lus.jeux[i], &erreur)) {
+            const bool envoyes = imprimante.finlot() && !imprimante.renonce();
+            QString texte = jeux::ticketsenvoyes(envoyes ? i : 0, n, i + 1) + erreur;
+            if (!envoyes && !imprimante.renonce() && i > 0)
+                texte += QStringLiteral("\n\n") + ticket::raison(imprimante);
+            dialogue::message(this, texte, dialogue::Icone::attention);
             return;
         }
     }

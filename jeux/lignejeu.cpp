@@ -64,4 +64,19 @@ QStringList listing(const QList<travail::Jeu> &jeux)
     return l;
 }
 
+QString ticketsenvoyes(qsizetype envoyes, qsizetype total, qsizetype echoue)
+{
+    if (echoue <= 0)
+        echoue = envoyes + 1;
+    const QString suivant = echoue == 1 ? QStringLiteral("1er") : QStringLiteral("%1e").arg(echoue);
+    QString debut;
+    if (envoyes == 0)
+        debut = QStringLiteral("Aucun ticket sur %1 n'a été envoyé à l'imprimante").arg(total);
+    else if (envoyes == 1)
+        debut = QStringLiteral("1 ticket sur %1 a été envoyé à l'imprimante").arg(total);
+    else
+        debut = QStringLiteral("%1 tickets sur %2 ont été envoyés à l'imprimante").arg(envoyes).arg(total);
+    return debut + QStringLiteral(" ; le %1 n'a pas pu l'être : ").arg(suivant);
+}
+
 } // namespace jeux

@@ -34,4 +34,9 @@ Liste lignesjeux(const QList<travail::Jeu> &jeux);
 // The lines of the printed listing, header and footer included.
 QStringList listing(const QList<travail::Jeu> &jeux);
 
+// How far printing several tickets got when ticket `echoue` (from 1; by default the one
+// after those sent) of `total` failed:
+// "36 tickets sur 40 ont été envoyés à l'imprimante ; le 37e n'a pas pu l'être : ".
+QString ticketsenvoyes(qsizetype envoyes, qsizetype total, qsizetype echoue = 0);
+
 } // namespace jeux

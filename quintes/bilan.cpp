@@ -3,6 +3,7 @@
 #include "travail/nombres.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -65,7 +66,7 @@ travail::Resultat enregistre(int selec, const QString &quinteo, const QString &f
         return travail::Resultat::echec(QStringLiteral("Le fichier « %1 » ne contient pas de quinté n° %2 : rien n'a été enregistré.")
                                             .arg(QDir::toNativeSeparators(quinteo))
                                             .arg(selec));
-    return travail::FichierDeTravail(fichier).ajouter(travail::enregistrement(jeubilan(lus[selec - 1])));
+    return travail::FichierDeTravail(fichier).ajouter(travail::enregistrement(jeubilan(lus[selec - 1])), travail::valeursparjeu);
 }
 
 travail::Resultat enregistretout(int n, const QString &quinteo, const QString &fichier, int *enregistres)
@@ -81,7 +82,9 @@ travail::Resultat enregistretout(int n, const QString &quinteo, const QString &f
         jeux.reserve(nombre * 64);
         for (int k = 0; k < nombre; ++k)
             jeux += travail::enregistrement(jeubilan(lus[k]));
-        if (travail::Resultat r = travail::FichierDeTravail(fichier).ajouter(jeux); !r.ok())
+        // Through the scratch file beside it: after a crash, either every one is saved or none.
+        const QString tampon = QFileInfo(fichier).absolutePath() + QLatin1Char('/') + QLatin1String(travail::noms::tampon);
+        if (travail::Resultat r = travail::FichierDeTravail(fichier).ajouterpartampon(tampon, jeux, travail::valeursparjeu); !r.ok())
             return r;
     }
     if (enregistres)

@@ -25,7 +25,8 @@ travail::Jeu jeubilan(const Combinaison &c);
 // A record that the file no longer holds is not saved, and the answer says so.
 travail::Resultat enregistre(int selec, const QString &quinteo, const QString &fichier);
 
-// Appends the bets of records 1 to `n` of `quinteo`, in that order, in one write: the
+// Appends the bets of records 1 to `n` of `quinteo`, in that order, in one replacement
+// through the scratch file (all saved or none, whatever happens): the
 // same bets as enregistre(1) ... enregistre(n), for one reading of the file.
 // `enregistres` gets how many were appended; when the file holds fewer than `n` readable
 // records, those it holds are saved and the answer says that the others were not.

@@ -83,7 +83,7 @@ QString LectureContraintes::message(const QString &chemin) const
 
 Resultat ajoutecontrainte(const QString &chemin, const Contrainte &c)
 {
-    return FichierDeTravail(chemin).ajouter(enregistrement(c));
+    return FichierDeTravail(chemin).ajouter(enregistrement(c), valeursparcontrainte);
 }
 
 Resultat retirecontrainte(const QString &chemin, const QString &tampon, int k, std::optional<Contrainte> &retiree)

@@ -1,6 +1,7 @@
 #include "quintes/fenetrecontraintes.h"
 
 #include "commun/dialogue.h"
+#include "commun/reparer.h"
 #include "commun/liste.h"
 #include "quintes/form6.h"
 #include "ticket/surface.h"
@@ -72,8 +73,21 @@ bool FenetreContraintes::sortircontraintes(Destination destination)
         for (const quintes::Contrainte &c : lues.contraintes)
             lignes << quintes::decrirecontrainte(c);
         List1->addItems(lignes);
-        if (!lues.intact())
-            avertir(lues.message(chemin));
+        QString probleme = lues.message(chemin);
+        if (lues.erreur.isEmpty()) {
+            QByteArray octets;
+            travail::FichierDeTravail(chemin).lire(octets);
+            if (const travail::Fin fin = travail::examinerfin(octets, quintes::valeursparcontrainte); probleme.isEmpty() && !fin.entiere)
+                probleme = travail::textefin(chemin, fin);
+        }
+        if (!probleme.isEmpty() && lues.erreur.isEmpty())
+            apres([this, probleme, chemin] {
+                if (reparer::proposer(this, probleme, chemin, quintes::valeursparcontrainte,
+                                      [](const QByteArray &octets) { return quintes::lirecontraintes(octets).positions; }))
+                    recharger();
+            });
+        else if (!probleme.isEmpty())
+            avertir(probleme);
         return true;
     }
     ticket::Imprimante &imprimante = ticket::imprimante();

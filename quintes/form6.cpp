@@ -2,6 +2,7 @@
 
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
+#include "commun/reparer.h"
 #include "travail/annulation.h"
 #include "travail/depot.h"
 
@@ -172,7 +173,12 @@ void Form6::enregistrer()
     }
     if (!r.ok()) {
         // Nothing is lost: the window stays open with the constraint on screen.
-        dialogue::message(this, r.erreur + QStringLiteral("\n\nLa contrainte n'a pas été enregistrée."), dialogue::Icone::critique);
+        const QString texte = r.erreur + QStringLiteral("\n\nLa contrainte n'a pas été enregistrée.");
+        if (!r.finabimee)
+            dialogue::message(this, texte, dialogue::Icone::critique);
+        else if (reparer::proposer(this, texte, chemin, quintes::valeursparcontrainte,
+                                   [](const QByteArray &octets) { return quintes::lirecontraintes(octets).positions; }))
+            enregistrer();   // the file now ends on a whole constraint: the save is tried again
         return;
     }
     if (!remplacee)

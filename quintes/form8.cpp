@@ -3,11 +3,13 @@
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
 #include "commun/liste.h"
+#include "commun/reparer.h"
 #include "quintes/bilan.h"
 #include "quintes/combinaison.h"
 #include "travail/annulation.h"
 #include "travail/depot.h"
 #include "travail/fichierdetravail.h"
+#include "travail/jeu.h"
 
 #include <QFontDatabase>
 #include <QItemSelectionModel>
@@ -46,7 +48,27 @@ Form8::Form8() : Fenetre(QStringLiteral("Form8"))
     Command4 = bouton(QStringLiteral("Command4"), QStringLiteral("(S) Supprimer tout"), 2970, &Form8::supprimertout);
     Command2 = bouton(QStringLiteral("Command2"), QStringLiteral("(e) Enregistrer la selection"), 5820, &Form8::enregistrerselection);
     Command3 = bouton(QStringLiteral("Command3"), QStringLiteral("(E) Enregistrer tout"), 8670, &Form8::enregistrertout);
+
+    // The order window rewrote the ordered file: the list shows it as it is now.
+    connect(&travail::depot(), &travail::Depot::quintesmodifies, this, [this] {
+        if (estouverte())
+            recharger();
+    });
 }
+
+namespace {
+
+// The ordered quintés are read up to their first damage: those are the readable ones.
+QList<int> lisiblescombinaisons(const QByteArray &contenu)
+{
+    QList<int> k;
+    const qsizetype n = quintes::lirecombinaisons(contenu).combinaisons.size();
+    for (int i = 1; i <= n; ++i)
+        k.append(i);
+    return k;
+}
+
+} // namespace
 
 void Form8::chargement()
 {
@@ -57,8 +79,12 @@ void Form8::chargement()
     if (travail::Resultat r = quinteo.assureretlire(contenu); !r.ok())
         probleme = r.erreur;
     const quintes::LectureCombinaisons lus = quintes::lirecombinaisons(contenu);
-    if (probleme.isEmpty())
+    bool abime = false;
+    if (probleme.isEmpty()) {
         probleme = lus.message(quinteo.chemin());
+        abime = !probleme.isEmpty();
+    }
+    m_combinaisons = lus.combinaisons;
 
     List1->setUpdatesEnabled(false);
     List1->clear();
@@ -67,8 +93,38 @@ void Form8::chargement()
     Label1->setText(quintes::texteconstruits(List1->count()));
     curseur::normal();
 
-    if (!probleme.isEmpty())
+    if (abime) {
+        const QString chemin = quinteo.chemin();
+        apres([this, probleme, chemin] {
+            if (reparer::proposer(this, probleme, chemin, 5, lisiblescombinaisons))
+                recharger();
+        });
+    } else if (!probleme.isEmpty()) {
         avertir(probleme);
+    }
+}
+
+bool Form8::verifierliste(QByteArray &contenu)
+{
+    if (travail::Resultat r = FichierDeTravail(travail::depot().quinteo()).lire(contenu); !r.ok()) {
+        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+        return false;
+    }
+    if (quintes::lirecombinaisons(contenu).combinaisons == m_combinaisons)
+        return true;
+    dialogue::message(this,
+                      QStringLiteral("Le fichier des quintés ordonnés a changé depuis l'affichage de cette liste : "
+                                     "rien n'a été fait. La liste va être relue."),
+                      dialogue::Icone::attention);
+    recharger();
+    return false;
+}
+
+bool Form8::reparerjeux(const travail::Resultat &r, const QString &texte)
+{
+    if (!r.finabimee)
+        return false;
+    return reparer::proposer(this, texte + r.erreur, travail::depot().fichier(), travail::valeursparjeu, reparer::lisiblesjeux);
 }
 
 QStringList Form8::fichiers() const
@@ -104,9 +160,12 @@ int Form8::selection() const
 
 bool Form8::enregistre(int selec)
 {
-    const travail::Resultat r = quintes::enregistre(selec, travail::depot().quinteo(), travail::depot().fichier());
-    if (!r.ok())
-        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    travail::Resultat r = quintes::enregistre(selec, travail::depot().quinteo(), travail::depot().fichier());
+    const QString texte = QStringLiteral("Le quinté n'a pas été enregistré.\n\n");
+    if (reparerjeux(r, texte))
+        r = quintes::enregistre(selec, travail::depot().quinteo(), travail::depot().fichier());
+    if (!r.ok() && !r.finabimee)
+        dialogue::message(this, texte + r.erreur, dialogue::Icone::critique);
     return r.ok();
 }
 
@@ -118,11 +177,14 @@ void Form8::supprimerselection()
         return;
     }
     // Every other record is copied as it stands, an unreadable end included.
+    QByteArray contenu;
+    if (!verifierliste(contenu))
+        return;
     const FichierDeTravail quinteo(travail::depot().quinteo());
     travail::annulation::Modification modification({quinteo.chemin()});
     travail::Resultat r = modification.resultat();
     if (r.ok())
-        r = quinteo.retirer(travail::depot().tampon(), 5, [k](int j) { return j != k; });
+        r = quinteo.retirer(travail::depot().tampon(), contenu, 5, [k](int j) { return j != k; });
     if (!r.ok()) {
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
         return;
@@ -153,6 +215,9 @@ void Form8::enregistrerselection()
         dialogue::bip();
         return;
     }
+    QByteArray contenu;
+    if (!verifierliste(contenu))
+        return;
     const bool ok = enregistre(k);
     if (ok)
         travail::depot().annoncerjeux();
@@ -161,17 +226,29 @@ void Form8::enregistrerselection()
 
 void Form8::enregistrertout()
 {
+    QByteArray contenu;
+    if (!verifierliste(contenu))
+        return;
     curseur::sablier();
     int enregistres = 0;
-    // Many bets at once: the saved bets as they were can be put back.
-    travail::annulation::Modification modification({travail::depot().fichier()});
-    travail::Resultat r = modification.resultat();
-    if (r.ok())
-        r = quintes::enregistretout(List1->count(), travail::depot().quinteo(), travail::depot().fichier(), &enregistres);
-    if (enregistres > 0)
-        modification.reussie();
+    travail::Resultat r;
+    {
+        // Many bets at once: the saved bets as they were can be put back.
+        travail::annulation::Modification modification({travail::depot().fichier()});
+        r = modification.resultat();
+        if (r.ok())
+            r = quintes::enregistretout(List1->count(), travail::depot().quinteo(), travail::depot().fichier(), &enregistres);
+        if (enregistres > 0)
+            modification.reussie();
+    }
     if (!r.ok()) {
         curseur::normal();
+        // Nothing was appended onto a damaged end: once it is repaired, the whole save again.
+        if (r.finabimee) {
+            if (reparerjeux(r, QStringLiteral("Les quintés n'ont pas été enregistrés.\n\n")))
+                enregistrertout();
+            return;
+        }
         dialogue::message(this, r.erreur, dialogue::Icone::critique);
         // Nothing saved: the window stays, so the user can try again.
         if (enregistres == 0)

@@ -3,6 +3,8 @@
 // all at once, and saved as quinté bets, the selected one or all of them.
 
 #include "commun/fenetre.h"
+#include "quintes/combinaison.h"
+#include "travail/fichierdetravail.h"
 
 class QLabel;
 class QListWidget;
@@ -26,11 +28,18 @@ protected:
 
 private:
     int selection() const;   // line selected, from 1; 0 when none
+    // The ordered file still holds the quintés listed, in the same order; `contenu` gets its
+    // bytes. When it does not, nothing may be done: the user is told and the list read again.
+    bool verifierliste(QByteArray &contenu);
+    // A save refused on the saved bets file's damaged end: the repair offered, and the
+    // save tried again once it is done.
+    bool reparerjeux(const travail::Resultat &r, const QString &texte);
     void supprimerselection();
     void supprimertout();
     void enregistrerselection();
     void enregistrertout();
 
+    QList<quintes::Combinaison> m_combinaisons;   // the quintés listed, as the load read them
     QLabel *Label1;
     QListWidget *List1;
     QPushButton *Command1;

@@ -145,15 +145,17 @@ QString Form2::quellecase(float rang, float numero, float v, float h)
     return ticket::quellecase(ticket::imprimante(), rang, numero, v, h);
 }
 
-bool Form2::imprime(const QString &tj, float m, const std::array<float, 9> &j, bool dt)
+bool Form2::imprime(const QString &tj, float m, const std::array<float, 9> &j, bool dt, QString *erreur)
 {
     // Called from the other windows while this one is usually hidden.
     QWidget *parent = isVisible() ? this : QApplication::activeWindow();
     if (const QString e = sortirprefer(); !e.isEmpty()) {
-        dialogue::message(parent,
-                          e + QStringLiteral("\n\nLe ticket n'a pas été imprimé. Enregistrez vos corrections dans "
-                                             "« Parametre d'impression » pour remplacer ce fichier."),
-                          dialogue::Icone::attention);
+        const QString texte = e + QStringLiteral("\n\nLe ticket n'a pas été imprimé. Enregistrez vos corrections dans "
+                                                 "« Parametre d'impression » pour remplacer ce fichier.");
+        if (erreur)
+            *erreur = texte;
+        else
+            dialogue::message(parent, texte, dialogue::Icone::attention);
         return false;
     }
     ticket::Imprimante &imprimante = ticket::imprimante();
@@ -165,7 +167,10 @@ bool Form2::imprime(const QString &tj, float m, const std::array<float, 9> &j, b
     }
     if (e.isEmpty())
         return !imprimante.renonce();   // sent, or the preview closed: nothing to tell
-    dialogue::message(parent, QStringLiteral("Le ticket n'a pas été imprimé.\n\n") + e, dialogue::Icone::attention);
+    if (erreur)
+        *erreur = e;
+    else
+        dialogue::message(parent, QStringLiteral("Le ticket n'a pas été imprimé.\n\n") + e, dialogue::Icone::attention);
     return false;
 }
 

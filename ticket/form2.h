@@ -38,7 +38,8 @@ public:
     // horizontal correction h, in the printer's open document. Returns the failure in
     // French, or an empty text.
     QString quellecase(float rang, float numero, float v, float h);
-    bool imprime(const QString &tj, float m, const std::array<float, 9> &j, bool dt);
+    // A failure is told to the user, or given in `erreur` when the caller tells it itself.
+    bool imprime(const QString &tj, float m, const std::array<float, 9> &j, bool dt, QString *erreur = nullptr);
 
     void affichecorrections();
 

@@ -1,5 +1,6 @@
 #include "ticket/impression.h"
 
+#include "travail/fichierdetravail.h"
 #include "travail/format.h"
 #include "travail/jeu.h"
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <cerrno>
 #include <utility>
 
 namespace ticket {
@@ -48,8 +50,9 @@ Marque lire(const QString &chemin)
 {
     Marque r;
     QFile f(chemin);
+    errno = 0;
     if (!f.open(QIODevice::ReadOnly)) {
-        r.erreur = QStringLiteral("L'image des marques %1 ne peut pas être lue : %2.").arg(affiche(chemin), f.errorString());
+        r.erreur = QStringLiteral("L'image des marques %1 ne peut pas être lue : %2.").arg(affiche(chemin), travail::raisonsysteme(errno));
         return r;
     }
     const QByteArray octets = f.readAll();

@@ -310,29 +310,38 @@ bool ImprimanteQt::findocument()
     m_renonce = false;
     if (!m_document.isEmpty())
         m_lot.append(std::exchange(m_document, {}));
-    if (m_profondeur > 0)
+    if (!m_debuts.isEmpty())
         return true;
     return envoyer();
 }
 
 void ImprimanteQt::debutlot(const QString &nom)
 {
-    if (m_profondeur++ == 0)
+    if (m_debuts.isEmpty())
         m_nomlot = nom;
+    m_debuts.append(m_lot.size());
 }
 
 bool ImprimanteQt::finlot()
 {
     m_renonce = false;
-    if (m_profondeur == 0 || --m_profondeur > 0)
+    if (m_debuts.isEmpty())
+        return true;
+    m_debuts.removeLast();
+    if (!m_debuts.isEmpty())
         return true;
     return envoyer();
 }
 
 void ImprimanteQt::abandonner()
 {
-    m_imprimante.reset();
     m_document.clear();
+    // Inside a batch, only what its innermost level gathered; the batch around it goes on.
+    if (!m_debuts.isEmpty() && m_debuts.last() > 0) {
+        m_lot.resize(m_debuts.last());
+        return;
+    }
+    m_imprimante.reset();
     m_lot.clear();
 }
 

@@ -98,7 +98,7 @@ private:
     std::unique_ptr<QPrinter> m_imprimante;   // set from the first mark or line until the sending
     QList<Element> m_document;                // the open document
     QList<QList<Element>> m_lot;              // the documents ended, waiting to be sent
-    int m_profondeur = 0;
+    QList<qsizetype> m_debuts;               // where the documents of each open batch start in m_lot
     QString m_nomlot;
     bool m_renonce = false;
     QString m_erreur;

@@ -105,7 +105,7 @@ void Enregistreuse::abandonner()
 {
     // An abandoned document never reaches paper: its operations are taken back, with the
     // documents of its batch.
-    const qsizetype garde = m_profondeur > 0 ? m_debutlot : operations.size() - m_ouvert.size();
+    const qsizetype garde = m_debuts.isEmpty() ? operations.size() - m_ouvert.size() : m_debuts.last();
     if (garde < operations.size())
         ++abandons;
     operations.resize(garde);
@@ -114,25 +114,27 @@ void Enregistreuse::abandonner()
 
 void Enregistreuse::debutlot(const QString &nom)
 {
-    if (m_profondeur++ == 0) {
-        m_debutlot = operations.size() - m_ouvert.size();
+    if (m_debuts.isEmpty())
         m_nomlot = nom;
-    }
+    m_debuts.append(operations.size() - m_ouvert.size());
 }
 
 bool Enregistreuse::finlot()
 {
-    if (m_profondeur == 0 || --m_profondeur > 0)
+    if (m_debuts.isEmpty())
+        return true;
+    const qsizetype debut = m_debuts.takeLast();
+    if (!m_debuts.isEmpty())
         return true;
     if (!refus.isEmpty()) {
         m_erreur = refus;
-        if (operations.size() > m_debutlot)
+        if (operations.size() > debut)
             ++abandons;
-        operations.resize(m_debutlot);
+        operations.resize(debut);
         m_ouvert.clear();
         return false;
     }
-    if (operations.size() > m_debutlot)
+    if (operations.size() > debut)
         lots.append(m_nomlot);
     return true;
 }

@@ -26,8 +26,8 @@ public:
     // Ends the open document. Outside a batch it is sent at once; inside one it waits for
     // the end of the batch.
     virtual bool findocument() = 0;
-    // Drops the open document, if any, and the documents waiting in the batch, without
-    // printing anything of them.
+    // Drops the open document, if any, and the documents that the innermost open batch
+    // has gathered, without printing anything of them; a batch around it keeps its own.
     virtual void abandonner() = 0;
     // Why the last operation failed, in French.
     virtual QString erreur() const = 0;
@@ -77,8 +77,7 @@ public:
 
 private:
     QList<Operation> m_ouvert;
-    qsizetype m_debutlot = 0;   // where the documents of the open batch start in `operations`
-    int m_profondeur = 0;
+    QList<qsizetype> m_debuts;   // where the documents of each open batch start in `operations`
     QString m_nomlot;
     QString m_erreur;
 };

@@ -3,15 +3,23 @@
 // Each operation opens, works and closes within the call; no file stays open.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+class QFileDevice;
 
 #include <functional>
 
 namespace travail {
 
 // The directory that stands for the root of drive C: KRN_RACINE when it is set,
-// otherwise c:\ on Windows and ~/.local/share/krn elsewhere (created on first use).
+// otherwise c:\ on Windows and ~/.local/share/krn elsewhere. Only the default one is
+// created on first use: a KRN_RACINE that names no directory is reported at start.
 QString racine();
+
+// The system's reason for a failure, in French for the usual cases (disk full, access
+// refused, read-only, no such file or directory, is a directory, input/output error).
+QString raisonsysteme(int code);
 
 // Names of the work files, which never change.
 namespace noms {
@@ -36,19 +44,43 @@ QString chemin(const char *nom);
 struct Resultat
 {
     QString erreur;
+    // Nothing was appended because the file does not end on a whole record: a repair
+    // (travail/reparation) can be offered.
+    bool finabimee = false;
     bool ok() const { return erreur.isEmpty(); }
     static Resultat echec(QString raison) { return Resultat{std::move(raison)}; }
 };
 
-// The disk as the work files meet it, between the steps of a write. The program uses the
-// real one; a test installs its own to stop a write where a crash would.
+// Where the end of a file of records of `valeurs` values stands.
+struct Fin
+{
+    bool entiere = true;      // empty, or the last record whole and ended by its line end (LF or CR LF)
+    int enregistrement = 0;   // when not: the record cut short (from 1)
+    int ligne = 0;            // and the line where it starts (from 1)
+};
+Fin examinerfin(const QByteArray &contenu, int valeurs);
+// "Le fichier « … » ne se termine pas par un enregistrement entier : …", for a damaged end.
+QString textefin(const QString &chemin, const Fin &fin);
+
+// The steps of a write, in the order they come.
+enum class Etape {
+    tamponecrit,   // the scratch file is whole on disk, not yet renamed over the work file
+    remplace,      // renamed over it, the directory not yet flushed
+    ajoutecrit,    // appended bytes written, not yet flushed to the disk
+    ajoutfini,     // appended bytes on the disk
+};
+
+// The disk as the work files meet it: every write and every step between writes. The
+// program uses the real one; a test installs its own to stop a write where a crash
+// would, or to make a write fail after so many bytes as a full disk does.
 class Disque
 {
 public:
     virtual ~Disque() = default;
-    // Called once the scratch file is whole on disk, before it is renamed over `fichier`;
-    // false stops there, as a crash would.
-    virtual bool avantremplacement(const QString &fichier) { Q_UNUSED(fichier); return true; }
+    // Writes to the open file: the number of bytes written, -1 with errno set on failure.
+    virtual qint64 ecrire(QFileDevice &f, QByteArrayView octets);
+    // Called between two steps; false stops the write there, as a crash would.
+    virtual bool etape(Etape e, const QString &fichier) { Q_UNUSED(e); Q_UNUSED(fichier); return true; }
 };
 
 // Installs `d` in place of the real disk (nullptr puts it back). Returns the previous one.
@@ -65,13 +97,24 @@ public:
     Resultat assurerexistence() const;                  // create empty when missing
     Resultat lire(QByteArray &contenu) const;           // the whole file; a missing file reads as empty
     Resultat assureretlire(QByteArray &contenu) const;  // make sure it exists, then read it
-    Resultat ajouter(const QByteArray &enregistrements) const;   // one write at the end
-    Resultat reecrire(const QByteArray &contenu) const; // empties the file first
-    Resultat supprimer() const;                         // a missing file is not an error
+    // Appends whole records of `valeurs` values, only after a whole end (examinerfin):
+    // otherwise nothing is written and the answer has `finabimee`. The bytes are written
+    // and flushed to disk; on any failure the file is cut back to its old size, so that a
+    // record reported as not saved is not in the file.
+    Resultat ajouter(const QByteArray &enregistrements, int valeurs) const;
+    // The same, for many records at once: the old content and the new records are written
+    // whole to the scratch file, flushed and renamed over this file, so that a crash leaves
+    // either all of them saved or none.
+    Resultat ajouterpartampon(const QString &tampon, const QByteArray &enregistrements, int valeurs) const;
+    // Replaces the content through the scratch file beside it (remplacerpartampon).
+    Resultat reecrire(const QByteArray &contenu) const;
+    Resultat supprimer() const;                         // a missing file is not an error; a read-only one is kept
 
     // Replaces the whole file with `contenu` through the scratch file: the scratch file is
     // written completely and flushed to disk, then renamed over this file in one atomic
     // step. A crash at any moment leaves either the old file whole or the new one.
+    // A read-only file is not replaced. Once renamed, the content is saved: a failure to
+    // flush the directory afterwards is not reported as a failure of the write.
     Resultat remplacerpartampon(const QString &tampon, const QByteArray &contenu) const;
 
     // Drops records from the file through the scratch file. The file is cut into records of

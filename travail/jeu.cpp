@@ -61,8 +61,6 @@ double prix(const QString &typedejeu, qint16 nb, float mult, bool dtlo)
 
 namespace {
 
-constexpr int valeursparjeu = 12;
-
 bool multvalide(float m)
 {
     return std::find(mises.begin(), mises.end(), m) != mises.end();

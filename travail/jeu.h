@@ -42,6 +42,7 @@ struct Jeu
 };
 
 // The 12 lines of one record.
+inline constexpr int valeursparjeu = 12;
 QByteArray enregistrement(const Jeu &jeu);
 
 // Binomial coefficient of p among n; 0 where it is not defined (n < 1, p < 0 or p > n).

@@ -53,6 +53,7 @@ private slots:
     void premierdemarrage();
     void fichierendommage_data();
     void fichierendommage();
+    void reparation();
     void menu_data();
     void menu();
     void police();
@@ -122,6 +123,7 @@ void TstForm1::fichierendommage()
     QFETCH(QString, ligne);
     essais::Racine racine;
     essais::Repondeur repondeur;
+    repondeur.reponses << dialogue::Reponse::annuler;   // the repair offered is declined
     racine.ecrire(noms::fichier, contenu);
     form1().ouvrir();
     QCOMPARE(::resume(), attendu);
@@ -129,8 +131,31 @@ void TstForm1::fichierendommage()
     const auto &q = repondeur.questions.first();
     QVERIFY(q.texte.contains(QDir::toNativeSeparators(racine.chemin(noms::fichier))));
     QVERIFY2(q.texte.contains(ligne), qPrintable(q.texte));
+    QVERIFY(q.texte.contains(QStringLiteral("Réparer le fichier ?")));
     QCOMPARE(q.icone, dialogue::Icone::attention);
+    QCOMPARE(q.boutons, dialogue::Boutons::okannuler);
     QCOMPARE(racine.lire(noms::fichier), contenu);
+}
+
+// Accepted, the repair keeps the readable bets and sets the rest aside; the summary follows.
+void TstForm1::reparation()
+{
+    essais::Racine racine;
+    essais::Repondeur repondeur;
+    const QByteArray tierce = jeu(TypeDePari::tierce, 1, false, {3, 7, 12});
+    const QByteArray abime = essais::lignes({"\"quint\xe9\"", "1", "#FALSE#", "9", "1", "2", "3", "4", "5", "6", "7", "8"});
+    const QByteArray coupe = "\"quart\xE9\"\r\n1\r";
+    racine.ecrire(noms::fichier, tierce + abime + tierce + coupe);
+    racine.ecrire("fichier.abime.txt", "d'avant");
+    form1().ouvrir();
+    QCOMPARE(repondeur.questions.size(), 2);
+    QVERIFY2(repondeur.questions[1].texte.contains(QStringLiteral("fichier.abime2.txt")), qPrintable(repondeur.questions[1].texte));
+    QCOMPARE(racine.lire(noms::fichier), tierce + tierce);
+    QCOMPARE(racine.lire("fichier.abime2.txt"), abime + coupe);
+    QCOMPARE(racine.lire("fichier.abime.txt"), QByteArray("d'avant"));
+    QCOMPARE(::resume(), QStringLiteral("2 jeux enregistrés pour un montant total de 2 €"));
+    // Reloaded after the repair, it finds nothing more to say.
+    QCOMPARE(repondeur.questions.size(), 2);
 }
 
 void TstForm1::menu_data()

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cerrno>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -482,8 +484,73 @@ private slots:
         clic(u"Command9"_s);
         QCOMPARE(repondeur->questions.size(), 1);
         QVERIFY(repondeur->questions[0].texte.startsWith(u"Le jeu n'a pas pu être enregistré."_s));
+        QVERIFY2(repondeur->questions[0].texte.contains(u"c'est un dossier"_s), qPrintable(repondeur->questions[0].texte));
         QVERIFY(form3().estouverte());
         QCOMPARE(cases(), montres({1, 2, 3}));
+    }
+
+    void finabimee_data()
+    {
+        QTest::addColumn<bool>("reparer");
+        QTest::newRow("laissé tel quel") << false;
+        QTest::newRow("réparé") << true;
+    }
+    // A bet is never appended after a bet cut short: the user is told which one, and the
+    // repair sets the cut bytes aside before the save goes through.
+    void finabimee()
+    {
+        QFETCH(bool, reparer);
+        const QByteArray tierce = essais::lignes({"\"tierc\xe9\"", "1", "#FALSE#", "3", "4", "9", "13", "0", "0", "0", "0", "0"});
+        const QByteArray coupe = essais::lignes({"\"quart\xe9\"", "1"}) + "#FAL";
+        racine->ecrire(travail::noms::fichier, tierce + coupe);
+        repondeur->reponses << (reparer ? dialogue::Reponse::ok : dialogue::Reponse::annuler);
+        clic(u"Command1"_s);
+        chevaux({1, 2, 3});
+        clic(u"Command9"_s);
+        const auto &q = repondeur->questions.first();
+        QVERIFY(q.texte.startsWith(u"Le jeu n'a pas pu être enregistré."_s));
+        QVERIFY(q.texte.contains(QDir::toNativeSeparators(racine->chemin(travail::noms::fichier))));
+        QVERIFY2(q.texte.contains(u"l'enregistrement n° 2, qui commence à la ligne 13"_s), qPrintable(q.texte));
+        QCOMPARE(q.boutons, dialogue::Boutons::okannuler);
+        if (!reparer) {
+            QCOMPARE(repondeur->questions.size(), 1);
+            QCOMPARE(racine->lire(travail::noms::fichier), tierce + coupe);
+            QVERIFY(form3().estouverte());
+            return;
+        }
+        QCOMPARE(repondeur->questions.size(), 2);
+        QVERIFY2(repondeur->questions[1].texte.contains(u"fichier.abime.txt"_s), qPrintable(repondeur->questions[1].texte));
+        QCOMPARE(racine->lire("fichier.abime.txt"), coupe);
+        QCOMPARE(racine->lire(travail::noms::fichier),
+                 tierce + essais::lignes({"\"tierc\xe9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}));
+        QVERIFY(!form3().estouverte());
+    }
+
+    // The disk fills up during the save: the bet is not in the file and the user is told so.
+    void disqueplein()
+    {
+        struct Plein final : travail::Disque
+        {
+            qint64 ecrire(QFileDevice &f, QByteArrayView octets) override
+            {
+                f.write(octets.data(), 10);
+                errno = ENOSPC;
+                return -1;
+            }
+        } plein;
+        const QByteArray avant = essais::lignes({"\"tierc\xe9\"", "1", "#FALSE#", "3", "4", "9", "13", "0", "0", "0", "0", "0"});
+        racine->ecrire(travail::noms::fichier, avant);
+        travail::Disque *reel = travail::installer(&plein);
+        clic(u"Command1"_s);
+        chevaux({1, 2, 3});
+        clic(u"Command9"_s);
+        travail::installer(reel);
+        QCOMPARE(racine->lire(travail::noms::fichier), avant);
+        QCOMPARE(repondeur->questions.size(), 1);
+        QCOMPARE(repondeur->questions[0].texte,
+                 u"Le jeu n'a pas pu être enregistré.\n\nImpossible d'écrire dans le fichier « %1 » : le disque est plein. "
+                 u"Il n'a pas été modifié."_s.arg(QDir::toNativeSeparators(racine->chemin(travail::noms::fichier))));
+        QVERIFY(form3().estouverte());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "jeux/lignejeu.h"
 #include "ticket/form2.h"
 #include "travail/jeu.h"
+#include "travail/reparation.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -457,6 +458,41 @@ private slots:
         QVERIFY(imprimante->enregistreuse.lots.isEmpty());
     }
 
+    void imprimertoutarrete_data()
+    {
+        QTest::addColumn<int>("envoyes");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("le premier") << 0 << u"Aucun ticket sur 5 n'a été envoyé à l'imprimante ; le 1er n'a pas pu l'être : "_s;
+        QTest::newRow("le deuxième") << 1 << u"1 ticket sur 5 a été envoyé à l'imprimante ; le 2e n'a pas pu l'être : "_s;
+        QTest::newRow("le quatrième") << 3 << u"3 tickets sur 5 ont été envoyés à l'imprimante ; le 4e n'a pas pu l'être : "_s;
+    }
+    // A printer that stops part way: the user is told how far it got, so as not to print
+    // the first tickets twice.
+    void imprimertoutarrete()
+    {
+        QFETCH(int, envoyes);
+        QFETCH(QString, attendu);
+        struct Panne final : ticket::Imprimante
+        {
+            int finis = 0;
+            int limite = 0;
+            bool marque(const QImage &, QPointF) override { return finis < limite; }
+            bool ligne(const QString &) override { return finis < limite; }
+            bool findocument() override { return finis < limite && ++finis; }
+            void abandonner() override {}
+            QString erreur() const override { return u"Plus de papier."_s; }
+        } panne;
+        panne.limite = envoyes;
+        ouvrir(fichier(cinq));
+        ticket::Imprimante *avant = ticket::installer(&panne);
+        clic(u"Command3"_s);
+        ticket::installer(avant);
+        QCOMPARE(panne.finis, envoyes);
+        QCOMPARE(repondeur->questions.size(), 1);
+        QVERIFY2(repondeur->questions[0].texte.startsWith(attendu), qPrintable(repondeur->questions[0].texte));
+        QVERIFY(repondeur->questions[0].texte.contains(u"Plus de papier."_s));
+    }
+
     // The text listing: header, one line per bet, total, footer, in one document.
     void listing_data()
     {
@@ -510,10 +546,14 @@ private slots:
         const QByteArray abime = essais::lignes({"\"trio\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
         const QByteArray contenu = fichier({cinq[0]}) + abime + fichier({cinq[1], cinq[2]});
         racine->ecrire(travail::noms::fichier, contenu);
+        // The repair offered is declined, here and by the windows that reload after the deletion.
+        for (int i = 0; i < 4; ++i)
+            repondeur->reponses << dialogue::Reponse::annuler;
         form4().ouvrir();
         const travail::LectureJeux lus = travail::lirejeux(contenu);
         QCOMPARE(repondeur->questions.size(), 1);
-        QCOMPARE(repondeur->questions[0].texte, lus.message(racine->chemin(travail::noms::fichier)));
+        QCOMPARE(repondeur->questions[0].texte,
+                 lus.message(racine->chemin(travail::noms::fichier)) + travail::reparation::question());
         QCOMPARE(lignes(), (QStringList{jeux::lignejeu(cinq[0]), jeux::lignejeu(cinq[1]), jeux::lignejeu(cinq[2])}));
         QCOMPARE(controle<QLabel>(form4(), u"Label2"_s)->text(), u"3 jeux enregistrés  "_s);
 

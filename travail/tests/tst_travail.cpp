@@ -170,8 +170,8 @@ void TstTravail::ajouter()
     FichierDeTravail f(chemin(noms::fichier));
     const Jeu a{TypeDePari::tierce, 1, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
     const Jeu b{TypeDePari::quinte, 20, true, {8, 1, 2, 3, 4, 5, 6, 7, 8}};
-    QVERIFY(f.ajouter(enregistrement(a)).ok());
-    QVERIFY(f.ajouter(enregistrement(b)).ok());
+    QVERIFY(f.ajouter(enregistrement(a), valeursparjeu).ok());
+    QVERIFY(f.ajouter(enregistrement(b), valeursparjeu).ok());
     QCOMPARE(racine.lire(noms::fichier), enregistrement(a) + enregistrement(b));
     const LectureJeux lus = lirejeux(racine.lire(noms::fichier));
     QCOMPARE(lus.jeux, (QList<Jeu>{a, b}));
@@ -231,7 +231,7 @@ void TstTravail::remplacementinterrompu()
     racine.ecrire(noms::fichier, avant);
     struct Panne final : travail::Disque
     {
-        bool avantremplacement(const QString &) override { return false; }
+        bool etape(Etape e, const QString &) override { return e != Etape::tamponecrit; }
     } panne;
     travail::Disque *reel = travail::installer(&panne);
     const Resultat r = FichierDeTravail(chemin(noms::fichier)).retirer(chemin(noms::tampon), 12, [](int k) { return k != 2; });
