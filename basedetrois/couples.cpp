@@ -66,7 +66,7 @@ Resultat retirercouple(const Base &base, int position, const Couple &attendu, co
     return f.retirer(tampon, contenu, 2, [position](int k) { return k != position; });
 }
 
-Resultat enregistrer(const Base &base, const QList<Couple> &couples, const QString &fichier)
+Resultat enregistrer(const Base &base, const QList<Couple> &couples, const QString &fichier, const QString &tampon)
 {
     if (couples.isEmpty())
         return {};
@@ -74,7 +74,10 @@ Resultat enregistrer(const Base &base, const QList<Couple> &couples, const QStri
     jeux.reserve(couples.size() * 64);
     for (const Couple &c : couples)
         jeux += travail::enregistrement(jeu(base, c));
-    return FichierDeTravail(fichier).ajouter(jeux);
+    const FichierDeTravail f(fichier);
+    if (couples.size() == 1)
+        return f.ajouter(jeux, travail::valeursparjeu);
+    return f.ajouterpartampon(tampon, jeux, travail::valeursparjeu);
 }
 
 } // namespace basedetrois

@@ -21,7 +21,10 @@ travail::Resultat ecrirecouples(const QList<Couple> &couples, const QString &duo
 travail::Resultat retirercouple(const Base &base, int position, const Couple &attendu, const QString &duo,
                                 const QString &tampon, bool *change = nullptr);
 
-// Appends the quinté bets of `couples` with `base` to the saved bets file, in one write.
-travail::Resultat enregistrer(const Base &base, const QList<Couple> &couples, const QString &fichier);
+// Appends the quinté bets of `couples` with `base` to the saved bets file: one bet in
+// place, many through the scratch file, so that a crash leaves all of them or none.
+// Nothing is appended onto a damaged end (the answer has `finabimee`).
+travail::Resultat enregistrer(const Base &base, const QList<Couple> &couples, const QString &fichier,
+                              const QString &tampon);
 
 } // namespace basedetrois

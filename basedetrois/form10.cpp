@@ -113,7 +113,10 @@ void Form10::chargement()
     if (!r.ok())
         avertir(r.erreur);
     else if (!lus.intact())
-        avertir(lus.message(d.duo()));
+        apres([this, dommage = lus.message(d.duo()), base = m_base] {
+            if (basedetrois::reparercouples(this, dommage, travail::depot().duo(), base))
+                travail::depot().annoncerbase();   // every window that shows the couples reads them again
+        });
 }
 
 void Form10::dechargement()

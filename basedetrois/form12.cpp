@@ -75,9 +75,9 @@ void Form12::chargement()
     m_base = {};
     m_couples.clear();
     m_positions.clear();
-    QString probleme;
     const basedetrois::LectureBase lue = basedetrois::lirebase(d.mabase());
-    probleme = basedetrois::sansbase(lue, d.mabase());
+    QString probleme = basedetrois::sansbase(lue, d.mabase());
+    QString dommage;   // of the couples file, whose repair is offered
     if (probleme.isEmpty()) {
         m_base = lue.base;
         QByteArray contenu;
@@ -85,7 +85,7 @@ void Form12::chargement()
             probleme = r.erreur;
         const basedetrois::LectureCouples lus = basedetrois::lirecouples(contenu, m_base);
         if (probleme.isEmpty())
-            probleme = lus.message(d.duo());
+            dommage = lus.message(d.duo());
         m_couples = lus.couples;
         m_positions = lus.positions;
     }
@@ -103,6 +103,11 @@ void Form12::chargement()
     curseur::normal();
     if (!probleme.isEmpty())
         avertir(probleme);
+    if (!dommage.isEmpty())
+        apres([this, dommage, base = m_base] {
+            if (basedetrois::reparercouples(this, dommage, travail::depot().duo(), base))
+                travail::depot().annoncerbase();   // every window that shows the couples reads them again
+        });
 }
 
 void Form12::dechargement()
@@ -155,11 +160,9 @@ void Form12::enregistrerselection()
     }
     // The quinté of the line as it is shown: the list is read again whenever the base or
     // the couples change.
-    const travail::Resultat r = basedetrois::enregistrer(m_base, {m_couples[k - 1]}, travail::depot().fichier());
-    if (!r.ok()) {
-        dialogue::message(this, r.erreur, dialogue::Icone::critique);
+    const travail::Depot &d = travail::depot();
+    if (!basedetrois::modifier(this, {}, [&] { return basedetrois::enregistrer(m_base, {m_couples[k - 1]}, d.fichier(), d.tampon()); }))
         return;
-    }
     travail::depot().annoncerjeux();
     ouvrir();   // back in front of the main window
 }
@@ -168,9 +171,9 @@ void Form12::enregistrertout()
 {
     curseur::Sablier sablier;
     // Many bets at once: the saved bets as they were can be put back.
-    const QString fichier = travail::depot().fichier();
+    const travail::Depot &d = travail::depot();
     if (!m_couples.isEmpty() &&
-        !basedetrois::modifier(this, {fichier}, [&] { return basedetrois::enregistrer(m_base, m_couples, fichier); }))
+        !basedetrois::modifier(this, {d.fichier()}, [&] { return basedetrois::enregistrer(m_base, m_couples, d.fichier(), d.tampon()); }))
         return;
     fermer();
     travail::depot().annoncerjeux();

@@ -2,23 +2,50 @@
 
 #include "commun/curseur.h"
 #include "commun/dialogue.h"
+#include "commun/reparer.h"
 #include "travail/annulation.h"
+#include "travail/depot.h"
+#include "travail/jeu.h"
+
+#include <optional>
 
 namespace basedetrois {
 
 bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<travail::Resultat()> &changer)
 {
-    travail::annulation::Modification modification(chemins);
-    travail::Resultat r = modification.resultat();
-    if (r.ok())
-        r = changer();
-    if (!r.ok()) {
-        curseur::normal();   // the user reads the message with the usual pointer
-        dialogue::message(fenetre, r.erreur, dialogue::Icone::critique);
+    travail::Resultat r;
+    {
+        std::optional<travail::annulation::Modification> modification;
+        if (!chemins.isEmpty()) {
+            modification.emplace(chemins);
+            r = modification->resultat();
+        }
+        if (r.ok())
+            r = changer();
+        if (r.ok()) {
+            if (modification)
+                modification->reussie();
+            return true;
+        }
+    }
+    curseur::normal();   // the user reads the message with the usual pointer
+    if (r.finabimee) {
+        // Nothing was appended onto a damaged end: once it is repaired, the same again.
+        if (reparer::proposer(fenetre, QStringLiteral("Rien n'a été enregistré.\n\n") + r.erreur, travail::depot().fichier(),
+                              travail::valeursparjeu, reparer::lisiblesjeux))
+            return modifier(fenetre, chemins, changer);
         return false;
     }
-    modification.reussie();
-    return true;
+    dialogue::message(fenetre, r.erreur, dialogue::Icone::critique);
+    return false;
+}
+
+bool reparercouples(QWidget *fenetre, const QString &texte, const QString &duo, const Base &base)
+{
+    return reparer::proposer(fenetre, texte, duo, 2, [base](const QByteArray &contenu) {
+        const LectureCouples lus = lirecouples(contenu, base);
+        return QList<int>(lus.positions.begin(), lus.positions.end());
+    });
 }
 
 } // namespace basedetrois

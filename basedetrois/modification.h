@@ -2,6 +2,7 @@
 // How the windows of the base method change their files: with the undo copy of the files
 // touched, kept only once the change is made; a failure is shown and nothing is confirmed.
 
+#include "basedetrois/base.h"
 #include "travail/fichierdetravail.h"
 
 #include <QStringList>
@@ -12,7 +13,13 @@ class QWidget;
 
 namespace basedetrois {
 
-// Runs `changer` with the undo copy of `chemins`; true when it succeeded.
+// Runs `changer` with the undo copy of `chemins` (none when empty); true when it succeeded. A save refused
+// because the saved bets file ends on a damaged record offers its repair, then runs
+// `changer` again.
 bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<travail::Resultat()> &changer);
+
+// Offers the repair of a damaged couples file, read with `base`: the readable couples stay,
+// the others go to a file beside it. True when it was repaired.
+bool reparercouples(QWidget *fenetre, const QString &texte, const QString &duo, const Base &base);
 
 } // namespace basedetrois

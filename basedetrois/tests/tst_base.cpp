@@ -236,7 +236,10 @@ class Refus : public travail::Disque
 {
 public:
     explicit Refus(QString nom) : m_nom(std::move(nom)) {}
-    bool avantremplacement(const QString &fichier) override { return !fichier.endsWith(m_nom); }
+    bool etape(travail::Etape e, const QString &fichier) override
+    {
+        return e != travail::Etape::tamponecrit || !fichier.endsWith(m_nom);
+    }
 
 private:
     QString m_nom;
@@ -303,9 +306,20 @@ void TstBase::enregistrer()
     const QByteArray avant = essais::lignes({"\"tierc\xe9\"", "1", "#FALSE#", "3", "4", "9", "13", "0", "0", "0", "0", "0"});
     racine.ecrire(travail::noms::fichier, avant);
     const QString fichier = racine.chemin(travail::noms::fichier);
-    QVERIFY(basedetrois::enregistrer(base3712, {{4, 9}, {1, 15}}, fichier).ok());
-    QVERIFY(basedetrois::enregistrer(base3712, {}, fichier).ok());
-    QCOMPARE(racine.lire(travail::noms::fichier), avant + pari("4", "9") + pari("1", "15"));
+    const QString tampon = racine.chemin(travail::noms::tampon);
+    QVERIFY(basedetrois::enregistrer(base3712, {{4, 9}, {1, 15}}, fichier, tampon).ok());
+    QVERIFY(basedetrois::enregistrer(base3712, {}, fichier, tampon).ok());
+    QVERIFY(basedetrois::enregistrer(base3712, {{2, 6}}, fichier, tampon).ok());
+    QCOMPARE(racine.lire(travail::noms::fichier), avant + pari("4", "9") + pari("1", "15") + pari("2", "6"));
+    QVERIFY(!racine.existe(travail::noms::tampon));
+    // Nothing lands after a bet cut short: the answer says the end is damaged.
+    racine.ecrire(travail::noms::fichier, avant + "\"quint\xe9\"\r\n1\r\n");
+    for (const QList<Couple> &l : {QList<Couple>{{4, 9}}, QList<Couple>{{4, 9}, {1, 15}}}) {
+        const travail::Resultat r = basedetrois::enregistrer(base3712, l, fichier, tampon);
+        QVERIFY(!r.ok());
+        QVERIFY(r.finabimee);
+        QCOMPARE(racine.lire(travail::noms::fichier), avant + "\"quint\xe9\"\r\n1\r\n");
+    }
     QCOMPARE(basedetrois::ligne(base3712, {4, 9}),
              QStringLiteral("         3         7         12         4         9"));
 }

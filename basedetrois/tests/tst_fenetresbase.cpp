@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cerrno>
+
 using basedetrois::Couple;
 
 namespace {
@@ -430,14 +432,18 @@ void TstFenetresBase::duoabime_data()
 {
     QTest::addColumn<QByteArray>("duo");
     QTest::addColumn<int>("lisibles");
-    QTest::addColumn<QString>("message");   // part of the warning
-    QTest::newRow("cheval de la base") << couples({{4, 9}, {7, 5}, {1, 15}}) << 2 << "Couple n° 2, ligne 3 : le cheval 7 est un cheval de la base";
-    QTest::newRow("coupé court") << couples({{4, 9}}) + QByteArray("1") << 1 << "Couple n° 2";
-    QTest::newRow("pas un nombre") << essais::lignes({"4", "9", "1", "quinze"}) << 1 << "Couple n° 2, ligne 4";
+    QTest::addColumn<QString>("message");      // part of the warning
+    QTest::addColumn<QByteArray>("deplace");   // the bytes a repair moves beside the file
+    QTest::newRow("cheval de la base") << couples({{4, 9}, {7, 5}, {1, 15}}) << 2
+                                       << "Couple n° 2, ligne 3 : le cheval 7 est un cheval de la base" << couples({{7, 5}});
+    QTest::newRow("coupé court") << couples({{4, 9}}) + QByteArray("1") << 1 << "Couple n° 2" << QByteArray("1");
+    QTest::newRow("pas un nombre") << essais::lignes({"4", "9", "1", "quinze"}) << 1 << "Couple n° 2, ligne 4"
+                                   << essais::lignes({"1", "quinze"});
 }
 
 // A damaged couples file: named in the message, its readable couples used, its bytes
-// left as they are by every window that only reads it.
+// left as they are by every window that only reads it while the repair is declined; once
+// accepted, the readable couples stay and the other bytes go whole beside the file.
 void TstFenetresBase::duoabime()
 {
     QFETCH(QByteArray, duo);
@@ -450,6 +456,7 @@ void TstFenetresBase::duoabime()
     form1().ouvrir();
     for (const char *menu : {"metcplemn", "bil2mn"}) {
         repondeur.questions.clear();
+        repondeur.reponses = {dialogue::Reponse::annuler};
         form1().findChild<QAction *>(QString::fromLatin1(menu))->trigger();
         QCOMPARE(repondeur.questions.size(), 1);
         const QString texte = repondeur.questions[0].texte;
@@ -462,6 +469,19 @@ void TstFenetresBase::duoabime()
     QTest::keyClicks(liste(form12()), "E");
     QCOMPARE(racine.lire(travail::noms::duo), duo);
     QCOMPARE(basedetrois::lirecouples(duo, basedetrois::Base({3, 7, 12})).couples.size(), lisibles);
+
+    // The repair accepted: no byte lost, the couples file now reads whole.
+    repondeur.questions.clear();
+    form1().findChild<QAction *>(QStringLiteral("bil2mn"))->trigger();
+    const QByteArray repare = racine.lire(travail::noms::duo);
+    const QByteArray abime = racine.lire("duo.abime.txt");
+    QVERIFY(!abime.isEmpty());
+    QFETCH(QByteArray, deplace);
+    QVERIFY2(abime.startsWith(deplace), abime.constData());
+    const basedetrois::LectureCouples lus = basedetrois::lirecouples(repare, basedetrois::Base({3, 7, 12}));
+    QVERIFY(lus.intact());
+    QCOMPARE(lus.couples.size(), lisibles);
+    QCOMPARE(lignes(form12()).size(), lisibles);
 }
 
 // The windows that show the base or the couples follow a change made in another one.
@@ -502,11 +522,15 @@ void TstFenetresBase::fenetressuivent()
 
 namespace {
 
-// A disk on which no file can be replaced, as when it is full.
+// A full disk: no byte can be written.
 class Plein : public travail::Disque
 {
 public:
-    bool avantremplacement(const QString &) override { return false; }
+    qint64 ecrire(QFileDevice &, QByteArrayView) override
+    {
+        errno = ENOSPC;
+        return -1;
+    }
 };
 
 } // namespace
