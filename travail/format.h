@@ -3,6 +3,7 @@
 // strings between double quotes, Booleans as #TRUE# / #FALSE#, numbers with a point.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -23,12 +24,18 @@ private:
     QByteArray m_octets;
 };
 
-// The text of one number as a work file holds it: "20", "1.3", "-35".
+// The text of one number as a work file holds it: "20", "1.3", "-35". Whatever its size,
+// every digit comes from the number itself.
 QByteArray textefichier(double valeur);
 
 // Reads values one after another, each typed by what the caller expects.
 // A value that is missing or of the wrong form stops the reading: valide() becomes
 // false, erreur() says why and ligne() where. Nothing after that is read.
+// A value ends at a comma or at its line end: CR LF, or a lone CR or LF as other editors
+// write them. A value that runs into the end of the file without its line end is
+// damage, never a value: a file cut short after "1" of "16" would otherwise read 1.
+// Each value is found by one pass over its own bytes, so reading is linear in the
+// size of the file whatever its line ends.
 class Lecture
 {
 public:
@@ -37,11 +44,14 @@ public:
     bool fini() const;          // no byte left after the last value read
     bool valide() const { return m_erreur.isEmpty(); }
     QString erreur() const { return m_erreur; }
-    int ligne() const { return m_ligne; }   // line (from 1) of the last value read or refused
-    int lignesuivante() const { return m_ligneCourante; }   // line where the next value starts
+    qint64 ligne() const { return m_ligne; }   // line (from 1) of the last value read or refused
+    qint64 lignesuivante() const { return m_ligneCourante; }   // line where the next value starts
     qsizetype position() const { return m_pos; }
 
     QString chaine();
+    // The bytes of a string value as the file holds them, without decoding them: valid
+    // until the Lecture is destroyed.
+    QByteArrayView chaineoctets();
     bool booleen();
     qint16 entier16();
     quint8 octet();
@@ -52,18 +62,18 @@ public:
     bool passer();
     // Forgets the last error, so that reading can go on after a damaged record.
     void reprendre() { m_erreur.clear(); }
-    int valeurs() const { return m_valeurs; }   // values taken so far, of any form
+    qint64 valeurs() const { return m_valeurs; }   // values taken so far, of any form
 
 private:
-    bool jeton(QByteArray &brut, bool &guillemets);
+    bool jeton(QByteArrayView &brut, bool &guillemets);
     bool numerique(double &valeur);
     void echec(const QString &raison);
 
     QByteArray m_contenu;
     qsizetype m_pos = 0;
-    int m_ligneCourante = 1;
-    int m_ligne = 0;
-    int m_valeurs = 0;
+    qint64 m_ligneCourante = 1;
+    qint64 m_ligne = 0;
+    qint64 m_valeurs = 0;
     QString m_erreur;
 };
 

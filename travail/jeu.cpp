@@ -1,11 +1,13 @@
 #include "travail/jeu.h"
 
 #include "travail/fichierdetravail.h"
+#include "travail/cp1252.h"
 #include "travail/format.h"
 
 #include <QDir>
 
 #include <algorithm>
+#include <limits>
 
 namespace travail {
 
@@ -33,9 +35,16 @@ qint64 c(qint16 n, qint16 p)
 {
     if (n < 1 || p < 0 || p > n)
         return 0;
-    if (n == p || p == 0 || n == 1)
-        return 1;
-    return c(n - 1, p - 1) + c(n - 1, p);
+    // Multiplied then divided at each step, which stays exact: r is c(n - p + i, i).
+    const qint16 k = std::min<qint16>(p, n - p);
+    qint64 r = 1;
+    for (qint16 i = 1; i <= k; ++i) {
+        const qint64 facteur = n - k + i;
+        if (r > std::numeric_limits<qint64>::max() / facteur)
+            return std::numeric_limits<qint64>::max();   // far beyond any bet: no overflow
+        r = r * facteur / i;
+    }
+    return r;
 }
 
 double prix(const QString &typedejeu, qint16 nb, float mult, bool dtlo)
@@ -102,21 +111,62 @@ bool semble_utf8(const QByteArray &contenu)
     return false;
 }
 
-} // namespace
-
-LectureJeux lirejeux(const QByteArray &contenu)
+// The type of a record, shared with the constants when it is one of them: no text is
+// built for the bets of a sound file.
+QString typelu(QByteArrayView octets)
 {
-    LectureJeux r;
+    if (octets == "tierc\xE9")
+        return TypeDePari::tierce;
+    if (octets == "quart\xE9")
+        return TypeDePari::quarte;
+    if (octets == "quint\xE9")
+        return TypeDePari::quinte;
+    return decode1252(octets);
+}
+
+// Every record in one pass over the bytes; `garder(jeu, k)` gets the sound ones.
+template<class Garder>
+QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
+{
     const auto lire = [](Lecture &lecture) {
         Jeu j;
-        j.typedejeu = lecture.chaine();
+        j.typedejeu = typelu(lecture.chaineoctets());
         j.mult = lecture.simple();
         j.dtlo = lecture.booleen();
         for (qint16 &v : j.chevaux)
             v = lecture.entier16();
         return j;
     };
-    r.dommages = lireenregistrements(contenu, valeursparjeu, lire, controle, [&r](Jeu j, int k) {
+    return lireenregistrements(contenu, valeursparjeu, lire, controle, garder);
+}
+
+QString messagedommages(const QList<Dommage> &dommages, bool utf8, qint64 lisibles, const QString &chemin)
+{
+    if (dommages.isEmpty())
+        return {};
+    QString texte = QStringLiteral("Le fichier des jeux enregistrés « %1 » est endommagé.\n\n").arg(QDir::toNativeSeparators(chemin));
+    texte += listedommages(dommages, QStringLiteral("Jeu"), QStringLiteral("… et %1 autre(s) jeu(x) endommagé(s)."));
+    if (utf8)
+        texte += QStringLiteral("\nLe fichier semble enregistré en UTF-8 ; il doit l'être en Windows-1252 (Europe occidentale).\n");
+    if (lisibles == 0)
+        texte += QStringLiteral("\nAucun jeu n'a pu être lu.");
+    else if (lisibles == 1)
+        texte += QStringLiteral("\nSeul le jeu lisible est pris en compte.");
+    else
+        texte += QStringLiteral("\nSeuls les %1 jeux lisibles sont pris en compte.").arg(lisibles);
+    texte += QStringLiteral(" Le fichier n'a pas été modifié.");
+    return texte;
+}
+
+} // namespace
+
+LectureJeux lirejeux(const QByteArray &contenu)
+{
+    LectureJeux r;
+    // A record of the program is 50 to 70 bytes.
+    r.jeux.reserve(contenu.size() / 48 + 1);
+    r.positions.reserve(contenu.size() / 48 + 1);
+    r.dommages = parcourir(contenu, [&r](Jeu j, qint64 k) {
         r.jeux.append(std::move(j));
         r.positions.append(k);
     });
@@ -125,22 +175,26 @@ LectureJeux lirejeux(const QByteArray &contenu)
     return r;
 }
 
+TotalJeux totaljeux(const QByteArray &contenu)
+{
+    TotalJeux r;
+    r.dommages = parcourir(contenu, [&r](const Jeu &j, qint64) {
+        ++r.nombre;
+        r.montant += prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
+    });
+    if (!r.dommages.isEmpty())
+        r.utf8 = semble_utf8(contenu);
+    return r;
+}
+
+QString TotalJeux::message(const QString &chemin) const
+{
+    return messagedommages(dommages, utf8, nombre, chemin);
+}
+
 QString LectureJeux::message(const QString &chemin) const
 {
-    if (dommages.isEmpty())
-        return {};
-    QString texte = QStringLiteral("Le fichier des jeux enregistrés « %1 » est endommagé.\n\n").arg(QDir::toNativeSeparators(chemin));
-    texte += listedommages(dommages, QStringLiteral("Jeu"), QStringLiteral("… et %1 autre(s) jeu(x) endommagé(s)."));
-    if (utf8)
-        texte += QStringLiteral("\nLe fichier semble enregistré en UTF-8 ; il doit l'être en Windows-1252 (Europe occidentale).\n");
-    if (jeux.isEmpty())
-        texte += QStringLiteral("\nAucun jeu n'a pu être lu.");
-    else if (jeux.size() == 1)
-        texte += QStringLiteral("\nSeul le jeu lisible est pris en compte.");
-    else
-        texte += QStringLiteral("\nSeuls les %1 jeux lisibles sont pris en compte.").arg(jeux.size());
-    texte += QStringLiteral(" Le fichier n'a pas été modifié.");
-    return texte;
+    return messagedommages(dommages, utf8, jeux.size(), chemin);
 }
 
 } // namespace travail
