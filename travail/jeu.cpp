@@ -7,12 +7,24 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace travail {
 
 int places(const QString &typedejeu)
 {
+    // The types read from a file share the constants' text: the same text is the same
+    // type without comparing characters.
+    const QChar *const d = typedejeu.constData();
+    if (typedejeu.size() == 6) {
+        if (d == TypeDePari::tierce.constData())
+            return 3;
+        if (d == TypeDePari::quarte.constData())
+            return 4;
+        if (d == TypeDePari::quinte.constData())
+            return 5;
+    }
     if (typedejeu == TypeDePari::tierce)
         return 3;
     if (typedejeu == TypeDePari::quarte)
@@ -35,6 +47,18 @@ qint64 c(qint16 n, qint16 p)
 {
     if (n < 1 || p < 0 || p > n)
         return 0;
+    // The horses of a bet: from the table.
+    static constexpr qint64 petits[9][9] = {{1},
+                                            {1, 1},
+                                            {1, 2, 1},
+                                            {1, 3, 3, 1},
+                                            {1, 4, 6, 4, 1},
+                                            {1, 5, 10, 10, 5, 1},
+                                            {1, 6, 15, 20, 15, 6, 1},
+                                            {1, 7, 21, 35, 35, 21, 7, 1},
+                                            {1, 8, 28, 56, 70, 56, 28, 8, 1}};
+    if (n <= 8)
+        return petits[n][p];
     // Multiplied then divided at each step, which stays exact: r is c(n - p + i, i).
     const qint16 k = std::min<qint16>(p, n - p);
     qint64 r = 1;
@@ -50,20 +74,22 @@ qint64 c(qint16 n, qint16 p)
 double prix(const QString &typedejeu, qint16 nb, float mult, bool dtlo)
 {
     double resultat = 0;
-    if (typedejeu == TypeDePari::quinte) {
+    switch (places(typedejeu)) {
+    case 5:
         resultat = double(c(nb, 5)) * puqi;
         if (dtlo)
             resultat *= 120;
-    }
-    if (typedejeu == TypeDePari::quarte) {
+        break;
+    case 4:
         resultat = double(c(nb, 4)) * puq;
         if (dtlo)
             resultat *= 24;
-    }
-    if (typedejeu == TypeDePari::tierce) {
+        break;
+    case 3:
         resultat = double(c(nb, 3)) * putr;
         if (dtlo)
             resultat *= 6;
+        break;
     }
     return resultat * mult;
 }
@@ -115,12 +141,15 @@ bool semble_utf8(const QByteArray &contenu)
 // built for the bets of a sound file.
 QString typelu(QByteArrayView octets)
 {
-    if (octets == "tierc\xE9")
-        return TypeDePari::tierce;
-    if (octets == "quart\xE9")
-        return TypeDePari::quarte;
-    if (octets == "quint\xE9")
-        return TypeDePari::quinte;
+    if (octets.size() == 6) {
+        const char *o = octets.data();
+        if (std::memcmp(o, "tierc\xE9", 6) == 0)
+            return TypeDePari::tierce;
+        if (std::memcmp(o, "quart\xE9", 6) == 0)
+            return TypeDePari::quarte;
+        if (std::memcmp(o, "quint\xE9", 6) == 0)
+            return TypeDePari::quinte;
+    }
     return decode1252(octets);
 }
 
@@ -128,8 +157,22 @@ QString typelu(QByteArrayView octets)
 template<class Garder>
 QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
 {
+    // The record in the form the program writes it first, the general reading from the
+    // same place for any other form.
     const auto lire = [](Lecture &lecture) {
         Jeu j;
+        Lecture::Ecrits e = lecture.ecrits();
+        QByteArrayView type;
+        qint16 mult = 0;
+        bool ecrit = e.chaine(type) && e.entier(mult) && e.booleen(j.dtlo);
+        for (qint16 &v : j.chevaux)
+            ecrit = ecrit && e.entier(v);
+        if (ecrit) {
+            lecture.prendre(e);
+            j.typedejeu = typelu(type);
+            j.mult = mult;
+            return j;
+        }
         j.typedejeu = typelu(lecture.chaineoctets());
         j.mult = lecture.simple();
         j.dtlo = lecture.booleen();
