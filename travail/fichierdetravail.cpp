@@ -221,9 +221,19 @@ Resultat FichierDeTravail::retirer(const QString &tampon, const QByteArray &cont
     qint64 k = 0;
     while (!lecture.fini()) {
         const qsizetype debut = lecture.position();
+        // A record in the form the program writes it is cut at a few comparisons a value;
+        // any other is cut by the general reading, from the same place.
+        Lecture::Ecrits ecrits = lecture.ecrits();
         int lus = 0;
-        while (lus < valeurs && lecture.passer())
+        while (lus < valeurs && ecrits.passer())
             ++lus;
+        if (lus == valeurs) {
+            lecture.prendre(ecrits);
+        } else {
+            lus = 0;
+            while (lus < valeurs && lecture.passer())
+                ++lus;
+        }
         if (lus < valeurs) {
             // An incomplete or unreadable end: kept as it stands, after the new records.
             joindre(ajout);

@@ -71,6 +71,7 @@ public:
         bool entier(qint16 &valeur) noexcept;   // -9999 to 9999
         bool booleen(bool &valeur) noexcept;
         bool chaine(QByteArrayView &octets) noexcept;
+        bool passer() noexcept;   // a value of any form, as long as CR LF ends it
 
     private:
         friend class Lecture;
@@ -162,6 +163,25 @@ inline bool Lecture::Ecrits::chaine(QByteArrayView &octets) noexcept
         return false;
     octets = QByteArrayView(m_p + 1, p - m_p - 1);
     m_p = p + 3;
+    ++m_valeurs;
+    return true;
+}
+
+inline bool Lecture::Ecrits::passer() noexcept
+{
+    if (m_p < m_fin && *m_p == '"') {
+        QByteArrayView octets;
+        return chaine(octets);
+    }
+    // A value that the general reading would start elsewhere (after blanks) is not taken.
+    if (m_p < m_fin && (*m_p == ' ' || *m_p == '\t'))
+        return false;
+    const char *p = m_p;
+    while (p < m_fin && *p != ',' && *p != '\r' && *p != '\n')
+        ++p;
+    if (m_fin - p < 2 || p[0] != '\r' || p[1] != '\n')
+        return false;
+    m_p = p + 2;
     ++m_valeurs;
     return true;
 }

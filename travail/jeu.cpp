@@ -107,6 +107,15 @@ bool multvalide(float m)
 QString controle(const Jeu &j)
 {
     const int k = places(j.typedejeu);
+    // A sound record, the usual case, at a few comparisons.
+    const int n = j.nb();
+    if (k != 0 && n >= k && n <= 8 && multvalide(j.mult)) {
+        bool sain = true;
+        for (int i = 1; i <= 8; ++i)
+            sain = sain && (i <= n ? j.chevaux[i] >= 1 && j.chevaux[i] <= 20 : j.chevaux[i] == 0);
+        if (sain)
+            return {};
+    }
     if (k == 0)
         return QStringLiteral("le type de pari « %1 » n'est ni tiercé, ni quarté, ni quinté").arg(j.typedejeu);
     if (!multvalide(j.mult))

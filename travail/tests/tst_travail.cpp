@@ -280,6 +280,9 @@ void TstTravail::retirerfinsdeligne_data()
     QTest::newRow("LF puis ligne vide CR") << tierce(1, "\n") + "\r" + sanstype(2, "\r") + tierce(3, "\n") + tierce(4, "\r\n") << 4;
     QTest::newRow("fin coupée") << tierce(1, "\r") + tierce(2, "\r\n") + tierce(3, "\r\n").chopped(3) << 2;
     QTest::newRow("virgules") << tierce(1, ",") + "\r\n" + tierce(2, ",") + tierce(3, "\r\n") << 3;
+    QByteArray guillemets = tierce(2, "\r\n");
+    guillemets.replace("\"tierc\xE9\"", "\"a,b\" ,\"\"").replace("\r\n3\r\n", "\r\n 3 \r\n");
+    QTest::newRow("virgule entre guillemets, blancs") << tierce(1, "\r\n") + guillemets + tierce(3, "\r\n") << 3;
 }
 
 void TstTravail::retirerfinsdeligne()
