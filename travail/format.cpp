@@ -232,12 +232,23 @@ float Lecture::simple()
     return static_cast<float>(v);
 }
 
+namespace {
+// To the nearest, halves to even; a whole number within the bounds of the program's
+// numbers without the library call.
+double arrondi(double v)
+{
+    if (v > -100000 && v < 100000 && v == static_cast<double>(static_cast<int>(v)))
+        return v;
+    return std::nearbyint(v);
+}
+} // namespace
+
 qint16 Lecture::entier16()
 {
     double v = 0;
     if (!numerique(v))
         return 0;
-    const double arrondi = std::nearbyint(v);   // to the nearest, halves to even
+    const double arrondi = travail::arrondi(v);
     if (arrondi < -32768 || arrondi > 32767) {
         echec(QStringLiteral("le nombre %1 est hors des limites").arg(v));
         return 0;
@@ -250,7 +261,7 @@ quint8 Lecture::octet()
     double v = 0;
     if (!numerique(v))
         return 0;
-    const double arrondi = std::nearbyint(v);
+    const double arrondi = travail::arrondi(v);
     if (arrondi < 0 || arrondi > 255) {
         echec(QStringLiteral("le nombre %1 est hors des limites").arg(v));
         return 0;
