@@ -226,7 +226,7 @@ QString Controle::label2() const
     return textegagnants(gagnants);
 }
 
-Controle controler(const QList<travail::Jeu> &jeux, const QList<int> &positions, const Course &course)
+Controle controler(const QList<travail::Jeu> &jeux, const QList<qint64> &positions, const Course &course)
 {
     Controle r;
     // Summed in double, shown in single precision once.

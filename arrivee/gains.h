@@ -68,7 +68,7 @@ struct Controle
 };
 
 // `positions`: the number in the file of each bet (LectureJeux::positions); empty for 1, 2, 3…
-Controle controler(const QList<travail::Jeu> &jeux, const QList<int> &positions, const Course &course);
+Controle controler(const QList<travail::Jeu> &jeux, const QList<qint64> &positions, const Course &course);
 
 // "jeu 1 : quinté 3 7 12 1 15 : 1 ordre, 119 désordre : 16366,5 €".
 QString lignegain(int numero, const travail::Jeu &jeu, const Compte &compte);

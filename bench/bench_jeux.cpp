@@ -1,22 +1,31 @@
-// Times the loads that read the whole saved bets file: the main window's summary and the
-// saved bets window's list, on a file of 20 000 bets (the constraint method appends
-// 15 504 quintés at once). Run by hand: ./build/bench_jeux [number of bets]
+// Times what reads the whole saved bets file, on n bets (20 000 by default; the constraint
+// method appends 15 504 quintés at once, so a player reaches hundreds of thousands):
+// reading and checking the file, the main window's summary, the saved bets window opened
+// and painted, one bet deleted, one bet saved from the entry window, and the memory with
+// the saved bets window open. Each figure is also given as a multiple of two bounds timed
+// in the same run on the same bytes: copying them in memory, and reading the file.
+// Run by hand: ./build/bench_jeux [number of bets]
 
 #include "commun/fenetre.h"
 #include "jeux/form1.h"
+#include "jeux/form3.h"
 #include "jeux/form4.h"
 #include "travail/fichierdetravail.h"
 #include "travail/jeu.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <ctime>
 #include <cstdio>
+#include <cstring>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -39,18 +48,59 @@ QByteArray fichierdejeux(int nombre)
     return r;
 }
 
-// Median of `fois` runs, in milliseconds.
-double mediane(int fois, const std::function<void()> &f)
+// The processor time of this process so far, in milliseconds: on a machine shared with
+// other work it shows what the program itself spent, waits for the processor excluded.
+double processeur()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+struct Mesure
+{
+    double ms = 0;    // median of the elapsed times
+    double cpu = 0;   // median of the processor times
+};
+
+// Medians of `fois` runs; `avant` runs untimed before each.
+Mesure mediane(int fois, const std::function<void()> &f, const std::function<void()> &avant = [] {})
 {
     QList<double> temps;
+    QList<double> cpu;
     for (int i = 0; i < fois; ++i) {
+        avant();
+        const double c = processeur();
         QElapsedTimer t;
         t.start();
         f();
         temps.append(t.nsecsElapsed() / 1e6);
+        cpu.append(processeur() - c);
     }
     std::sort(temps.begin(), temps.end());
-    return temps[temps.size() / 2];
+    std::sort(cpu.begin(), cpu.end());
+    return {temps[temps.size() / 2], cpu[cpu.size() / 2]};
+}
+
+// Resident and peak resident memory of this process, in MiB (Linux; 0 elsewhere).
+std::pair<double, double> memoire()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    double rss = 0;
+    double pic = 0;
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray &l : f.readAll().split('\n')) {
+            if (l.startsWith("VmRSS:"))
+                rss = l.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+            if (l.startsWith("VmHWM:"))
+                pic = l.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+        }
+    return {rss, pic};
+}
+
+QAbstractItemView *liste()
+{
+    return form4().findChild<QAbstractItemView *>(QStringLiteral("List1"));
 }
 
 } // namespace
@@ -70,35 +120,91 @@ int main(int argc, char *argv[])
     QTemporaryDir racine;
     qputenv("KRN_RACINE", racine.path().toLocal8Bit());
     const QByteArray contenu = fichierdejeux(nombre);
-    if (!travail::FichierDeTravail(travail::chemin(travail::noms::fichier)).reecrire(contenu).ok())
+    const travail::FichierDeTravail fichier(travail::chemin(travail::noms::fichier));
+    if (!fichier.reecrire(contenu).ok())
         return 1;
-
     const int fois = 7;
+
+    // The bounds: the bytes copied in memory, the file read into memory.
+    std::vector<char> copie(contenu.size());   // the bench's own bytes, freed before the windows
+    const Mesure memcopie = mediane(fois, [&] {
+        std::memcpy(copie.data(), contenu.constData(), contenu.size());
+        // Keep the copy from being optimised away.
+        if (copie[copie.size() / 2] != contenu[contenu.size() / 2])
+            std::abort();
+    });
+    const Mesure lecturebrute = mediane(fois, [&] {
+        QByteArray octets;
+        if (!fichier.lire(octets).ok() || octets.size() != contenu.size())
+            std::abort();
+    });
+
+    const Mesure verification = mediane(fois, [&] {
+        QByteArray octets;
+        if (!fichier.lire(octets).ok() || travail::lirejeux(octets).jeux.size() != nombre)
+            std::abort();
+    });
+    // The same bets with CR alone as line end: the reading stays linear.
+    QByteArray cr = contenu;
+    cr.replace("\r\n", "\r");
+    const Mesure verificationcr = mediane(fois, [&] {
+        if (travail::lirejeux(cr).jeux.size() != nombre)
+            std::abort();
+    });
+
+    // The bench's own copies leave before the windows are measured; `contenu` stays.
+    std::vector<char>().swap(copie);
+    cr = {};
+
     form1().ouvrir();
-    const double principale = mediane(fois, [] {
+    const Mesure principale = mediane(fois, [] {
         form1().recharger();
         QCoreApplication::processEvents();
     });
-    const double lecture = mediane(fois, [&contenu] { (void)travail::lirejeux(contenu); });
-    const double liste = mediane(fois, [] {
-        form4().fermer();
+    const Mesure liste4 = mediane(fois, [] {
+        form4().ouvrir();
+        QCoreApplication::processEvents();   // the first paint
+    }, [] { form4().fermer(); });
+    const int lignes = liste()->model()->rowCount();
+    const auto [rss, pic] = memoire();
+
+    // Dropping one bet from the middle: checked, copied through the scratch file, the
+    // summary recomputed, the list opened again and painted.
+    const Mesure effacement = mediane(fois, [] {
+        form4().findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         form4().ouvrir();
         QCoreApplication::processEvents();
-    });
-    const int lignes = form4().findChild<QListWidget *>(QStringLiteral("List1"))->count();
-    // Dropping one bet from the middle: check, copy through the scratch file, reload the summary.
-    const double effacement = mediane(fois, [] {
+    }, [] {
         form4().ouvrir();
-        auto *l = form4().findChild<QListWidget *>(QStringLiteral("List1"));
-        l->setCurrentRow(l->count() / 2);
-        form4().findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCoreApplication::processEvents();
+        QAbstractItemView *l = liste();
+        l->setCurrentIndex(l->model()->index(l->model()->rowCount() / 2, 0));
+    });
+    // One bet saved from the entry window: appended, the main window reloaded.
+    const Mesure sauvegarde = mediane(fois, [] {
+        form3().findChild<QPushButton *>(QStringLiteral("Command9"))->click();
+        QCoreApplication::processEvents();
+    }, [] {
+        form4().fermer();
+        form3().ouvrir();
+        for (int h = 1; h <= 5; ++h)
+            form3().findChild<QPushButton *>(QStringLiteral("Command5(%1)").arg(h))->click();
     });
 
+    const auto ligne = [&](const char *nom, Mesure m, const char *note = "") {
+        std::printf("  %-46s %8.1f ms %6.1f x memcpy %5.1f x lecture   (processeur %7.1f ms %5.1f x lecture)  %s\n", nom, m.ms,
+                    m.ms / memcopie.ms, m.ms / lecturebrute.ms, m.cpu, m.cpu / lecturebrute.cpu, note);
+    };
     std::printf("%d jeux (%lld octets), médiane de %d essais\n", nombre, static_cast<long long>(contenu.size()), fois);
-    std::printf("  lecture du fichier (lirejeux)          : %8.1f ms\n", lecture);
-    std::printf("  fenêtre principale, résumé (Form1)     : %8.1f ms\n", principale);
-    std::printf("  fenêtre des jeux enregistrés (Form4)   : %8.1f ms  (%d lignes)\n", liste, lignes);
-    std::printf("  effacer un jeu, résumé recalculé       : %8.1f ms  (liste rouverte comprise)\n", effacement);
+    std::printf("  %-46s %8.2f ms  (processeur %.2f ms)\n", "memcpy des octets du fichier", memcopie.ms, memcopie.cpu);
+    std::printf("  %-46s %8.2f ms  (processeur %.2f ms)\n", "lecture du fichier en mémoire", lecturebrute.ms, lecturebrute.cpu);
+    ligne("lecture et vérification du fichier", verification);
+    ligne("la même, fins de ligne CR seules (sans disque)", verificationcr);
+    ligne("fenêtre principale, résumé (Form1)", principale);
+    ligne("fenêtre des jeux ouverte, peinte (Form4)", liste4, qPrintable(QStringLiteral("(%1 lignes)").arg(lignes)));
+    ligne("effacer un jeu, résumé et liste refaits", effacement);
+    ligne("enregistrer un jeu (Form3), résumé refait", sauvegarde);
+    std::printf("  %-46s %8.1f Mio (pic %.1f Mio)\n", "mémoire résidente, Form4 ouverte (et le banc)", rss, pic);
     fenetres::detruiretout();
     return lignes == nombre ? 0 : 1;
 }

@@ -194,21 +194,17 @@ void Form1::chargement()
     curseur::sablier();
     // The clear command and undo change the printer's file too.
     m_imprimante->setText(ticket::textemenu(ticket::lirechoix()));
-    int nbjeux = 0;   // the constraint method alone can add 15 504 bets at a time
-    // Summed in double and shown in single precision: a running single-precision sum
-    // drifts (150 quartés at 1,3 would make 195,0003).
-    double montant = 0;
-
     FichierDeTravail f(fichier());
     QString probleme;
     QByteArray contenu;
     if (travail::Resultat r = f.assureretlire(contenu); !r.ok())
         probleme = r.erreur;
-    const travail::LectureJeux lus = travail::lirejeux(contenu);
-    for (const travail::Jeu &j : lus.jeux) {
-        montant += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
-        ++nbjeux;
-    }
+    // Only the count and the prices: no bet is kept. The constraint method alone can add
+    // 15 504 bets at a time. Summed in double and shown in single precision: a running
+    // single-precision sum drifts (150 quartés at 1,3 would make 195,0003).
+    const travail::TotalJeux lus = travail::totaljeux(contenu);
+    const qint64 nbjeux = lus.nombre;
+    const double montant = lus.montant;
     bool abime = false;
     if (probleme.isEmpty()) {
         probleme = lus.message(f.chemin());

@@ -222,7 +222,7 @@ void Form3::dechargement()
     m_numero = 0;
 }
 
-void Form3::modification(int numero, const travail::Jeu &original)
+void Form3::modification(qint64 numero, const travail::Jeu &original)
 {
     m_numero = numero;
     m_original = original;
@@ -291,8 +291,8 @@ void Form3::sauvegarder()
             travail::annulation::Modification modification({f.chemin()});
             if (!modification.resultat().ok())
                 return echec(modification.resultat());
-            const int numero = m_numero;
-            if (travail::Resultat r = f.retirer(travail::depot().tampon(), octets, 12, [numero](int k) { return k != numero; },
+            const qint64 numero = m_numero;
+            if (travail::Resultat r = f.retirer(travail::depot().tampon(), octets, 12, [numero](qint64 k) { return k != numero; },
                                                 travail::enregistrement(jeu));
                 !r.ok())
                 return echec(r);

@@ -33,7 +33,7 @@ public:
     // The bet on screen modifies record `numero` (from 1) of the saved bets file, which
     // held `original` when it was listed. The original stays in the file until "(s)"
     // replaces it; abandoning the entry or closing the window leaves the file as it was.
-    void modification(int numero, const travail::Jeu &original);
+    void modification(qint64 numero, const travail::Jeu &original);
 
 protected:
     void chargement() override;
@@ -49,7 +49,7 @@ private:
     bool dtlo = false;
     bool complet = false;
     float prixjeu = 0;
-    int m_numero = 0;          // record modified, 0 for a new bet
+    qint64 m_numero = 0;       // record modified, 0 for a new bet
     travail::Jeu m_original;   // what that record held
 
     void numero(int i);                 // Command5(i)

@@ -16,7 +16,7 @@
 
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 using travail::FichierDeTravail;
@@ -28,22 +28,28 @@ Form4 &form4()
 
 namespace {
 
-// Reads the saved bets file as it is now, its bytes into `octets` when asked. A failure is
-// told to the user, or left in `erreur` when the caller tells it later.
-bool relire(QWidget *parent, travail::LectureJeux &lus, QString *erreur = nullptr, QByteArray *octets = nullptr)
+// Reads the bytes of the saved bets file as it is now. A failure is told to the user, or
+// left in `erreur` when the caller tells it later.
+bool lireoctets(QWidget *parent, QByteArray &octets, QString *erreur = nullptr)
 {
     const FichierDeTravail f(travail::depot().fichier());
-    QByteArray contenu;
-    if (const travail::Resultat r = f.assureretlire(contenu); !r.ok()) {
+    if (const travail::Resultat r = f.assureretlire(octets); !r.ok()) {
         if (erreur)
             *erreur = r.erreur;
         else
             dialogue::message(parent, r.erreur, dialogue::Icone::critique);
         return false;
     }
+    return true;
+}
+
+// The same, read as saved bets.
+bool relire(QWidget *parent, travail::LectureJeux &lus)
+{
+    QByteArray contenu;
+    if (!lireoctets(parent, contenu))
+        return false;
     lus = travail::lirejeux(contenu);
-    if (octets)
-        *octets = contenu;
     return true;
 }
 
@@ -53,12 +59,15 @@ Form4::Form4() : Fenetre(QStringLiteral("Form4"))
 {
     setWindowTitle(QStringLiteral("tous les jeux..."));
 
-    List1 = new Liste(this);
+    // The lines are built by the model when they are painted; every line has the same
+    // height, so the view lays out hundreds of thousands of them at once.
+    m_modele = new jeux::ModeleJeux(this);
+    List1 = new ListeVue(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setAccessibleName(QStringLiteral("liste des jeux enregistrés"));
+    List1->setModel(m_modele);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setSortingEnabled(false);
-    // Every line has the same height: the view then lays out tens of thousands of lines at once.
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setUniformItemSizes(true);
     placer(List1, 240, 240, 9255, 1815);
 
@@ -113,20 +122,17 @@ void Form4::chargement()
 {
     curseur::sablier();
     choisi = false;
-    travail::LectureJeux lus;
     QString erreur;
-    const bool lu = relire(this, lus, &erreur);
-    m_jeux = lus.jeux;
-    m_positions = lus.positions;
-    const jeux::Liste liste = jeux::lignesjeux(m_jeux);
+    const bool lu = lireoctets(this, m_octets, &erreur);
+    if (!lu)
+        m_octets.clear();
+    travail::LectureJeux lus = travail::lirejeux(m_octets);
+    const QString dommages = lus.message(travail::depot().fichier());
+    const float total = jeux::total(lus.jeux);
+    m_modele->remplacer(std::move(lus.jeux), std::move(lus.positions));
 
-    List1->setUpdatesEnabled(false);
-    List1->clear();
-    List1->addItems(liste.lignes);
-    List1->setUpdatesEnabled(true);
-
-    Label1->setText(travail::textenombre(liste.total) + QLatin1Char(' ') + travail::unite);
-    const int n = List1->count();
+    Label1->setText(travail::textenombre(total) + QLatin1Char(' ') + travail::unite);
+    const int n = m_modele->rowCount();
     Label2->setText(travail::textenombre(n) +
                     (n < 2 ? QStringLiteral(" jeu enregistré  ") : QStringLiteral(" jeux enregistrés  ")));
     nbjeux = n;
@@ -137,9 +143,9 @@ void Form4::chargement()
 
     if (!lu)
         avertir(erreur, dialogue::Icone::critique);
-    else if (!lus.intact())
-        apres([this, probleme = lus.message(travail::depot().fichier())] {
-            if (reparer::proposer(this, probleme, travail::depot().fichier(), travail::valeursparjeu, reparer::lisiblesjeux)) {
+    else if (!dommages.isEmpty())
+        apres([this, dommages] {
+            if (reparer::proposer(this, dommages, travail::depot().fichier(), travail::valeursparjeu, reparer::lisiblesjeux)) {
                 recharger();
                 travail::depot().annoncerjeux();
             }
@@ -178,19 +184,21 @@ QStringList Form4::fichiers() const
 // The chosen bet, its record number and the bytes of the file as they are now, once it
 // is checked that the file still holds that bet there. False when it does not (the user
 // is told and the list is read again) or when the file cannot be read.
-bool Form4::verifierchoisi(int &numero, travail::Jeu &jeu, QByteArray &octets)
+bool Form4::verifierchoisi(qint64 &numero, travail::Jeu &jeu, QByteArray &octets)
 {
     const int ligne = jeuchoisi - 1;
-    if (ligne < 0 || ligne >= m_jeux.size())
+    if (ligne < 0 || ligne >= m_modele->jeux().size())
         return false;
-    numero = m_positions[ligne];
-    jeu = m_jeux[ligne];
+    numero = m_modele->positions()[ligne];
+    jeu = m_modele->jeux()[ligne];
 
     // The list mirrors the file as it was at the load; another window may have changed it
     // since (the main window's clear command). Never drop a bet other than the one shown.
-    travail::LectureJeux lus;
-    if (!relire(this, lus, nullptr, &octets))
+    if (!lireoctets(this, octets))
         return false;
+    if (octets == m_octets)
+        return true;
+    const travail::LectureJeux lus = travail::lirejeux(octets);
     const qsizetype ici = lus.positions.indexOf(numero);
     if (ici < 0 || lus.jeux[ici] != jeu) {
         dialogue::message(this,
@@ -210,7 +218,7 @@ void Form4::effacer()
         dialogue::bip();
         return;
     }
-    int numero = 0;
+    qint64 numero = 0;
     travail::Jeu jeu;
     QByteArray octets;
     if (!verifierchoisi(numero, jeu, octets))
@@ -219,7 +227,7 @@ void Form4::effacer()
     travail::annulation::Modification modification({f.chemin()});
     travail::Resultat r = modification.resultat();
     if (r.ok())
-        r = f.retirer(travail::depot().tampon(), octets, 12, [numero](int k) { return k != numero; });
+        r = f.retirer(travail::depot().tampon(), octets, 12, [numero](qint64 k) { return k != numero; });
     if (!r.ok()) {
         dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être effacé ; le fichier est resté tel quel.\n\n") + r.erreur,
                           dialogue::Icone::critique);
@@ -254,7 +262,7 @@ void Form4::modifier()
         dialogue::bip();
         return;
     }
-    int numero = 0;
+    qint64 numero = 0;
     travail::Jeu jeu;
     QByteArray octets;
     if (!verifierchoisi(numero, jeu, octets))
@@ -277,8 +285,8 @@ void Form4::imprimerchoisi()
         dialogue::bip();
         return;
     }
-    if (jeuchoisi >= 1 && jeuchoisi <= m_positions.size())
-        impr(m_positions[jeuchoisi - 1]);
+    if (jeuchoisi >= 1 && jeuchoisi <= m_modele->positions().size())
+        impr(m_modele->positions()[jeuchoisi - 1]);
 }
 
 namespace {
@@ -293,7 +301,7 @@ bool imprimejeu(const travail::Jeu &jeu, QString *erreur = nullptr)
 
 } // namespace
 
-bool Form4::impr(int selec)
+bool Form4::impr(qint64 selec)
 {
     travail::LectureJeux lus;
     if (!relire(this, lus))

@@ -9,8 +9,12 @@
 #include <array>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
+
+namespace jeux {
+class ModeleJeux;
+}
 
 class Form4 : public Fenetre
 {
@@ -20,7 +24,7 @@ public:
 
     // Prints bet number `selec` (from 1, in file order) on one ticket; false on failure,
     // already told to the user.
-    bool impr(int selec);
+    bool impr(qint64 selec);
 
     QStringList fichiers() const override;
 
@@ -36,9 +40,9 @@ private:
     void imprimerchoisi(); // Command2
     void imprimertout();   // Command3
     void texte();          // Command5
-    bool verifierchoisi(int &numero, travail::Jeu &jeu, QByteArray &octets);
+    bool verifierchoisi(qint64 &numero, travail::Jeu &jeu, QByteArray &octets);
 
-    QListWidget *List1;
+    QListView *List1;
     QLabel *Label1;
     QLabel *Label2;
     QPushButton *Command1;
@@ -54,8 +58,10 @@ private:
     int nbjeux = 0;
     // The bets as listed, and for each list line the number of its record in the file:
     // a damaged record is not listed but keeps its place in the file.
-    QList<travail::Jeu> m_jeux;
-    QList<int> m_positions;
+    jeux::ModeleJeux *m_modele;
+    // The bytes of the file the list was read from: a file still holding them still
+    // holds every bet where the list shows it.
+    QByteArray m_octets;
 };
 
 // The saved bets window, created on first use.

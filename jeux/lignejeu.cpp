@@ -4,6 +4,9 @@
 #include "travail/nombres.h"
 #include "ticket/surface.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace jeux {
 
 QString signeblanc(qint16 valeur)
@@ -52,6 +55,35 @@ Liste lignesjeux(const QList<travail::Jeu> &jeux)
     }
     r.total = static_cast<float>(total);
     return r;
+}
+
+float total(const QList<travail::Jeu> &jeux)
+{
+    double somme = 0;
+    for (const travail::Jeu &j : jeux)
+        somme += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
+    return static_cast<float>(somme);
+}
+
+void ModeleJeux::remplacer(QList<travail::Jeu> jeux, QList<qint64> positions)
+{
+    beginResetModel();
+    m_jeux = std::move(jeux);
+    m_positions = std::move(positions);
+    endResetModel();
+}
+
+int ModeleJeux::rowCount(const QModelIndex &parent) const
+{
+    // A view counts its lines in int.
+    return parent.isValid() ? 0 : static_cast<int>(std::min<qsizetype>(m_jeux.size(), std::numeric_limits<int>::max()));
+}
+
+QVariant ModeleJeux::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_jeux.size())
+        return {};
+    return lignejeu(m_jeux[index.row()]);
 }
 
 QStringList listing(const QList<travail::Jeu> &jeux)

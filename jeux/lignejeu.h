@@ -4,6 +4,7 @@
 
 #include "travail/jeu.h"
 
+#include <QAbstractListModel>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,28 @@ struct Liste
     float total = 0;
 };
 Liste lignesjeux(const QList<travail::Jeu> &jeux);
+// The same total, without the lines.
+float total(const QList<travail::Jeu> &jeux);
+
+// The saved bets as the lines of a list view, with the number of its record in the file
+// behind each line. A line is built only when the view asks for it, that is when it is
+// painted: a list of 200 000 bets costs the lines on screen, not 200 000 texts.
+class ModeleJeux : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void remplacer(QList<travail::Jeu> jeux, QList<qint64> positions);
+    const QList<travail::Jeu> &jeux() const { return m_jeux; }
+    const QList<qint64> &positions() const { return m_positions; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    QList<travail::Jeu> m_jeux;
+    QList<qint64> m_positions;
+};
 
 // The lines of the printed listing, header and footer included.
 QStringList listing(const QList<travail::Jeu> &jeux);

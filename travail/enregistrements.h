@@ -15,14 +15,15 @@ namespace travail {
 // A damaged record: its number and the line where the fault was found.
 struct Dommage
 {
-    int enregistrement = 0;   // record number, from 1
-    int ligne = 0;            // line of the file, from 1
+    qint64 enregistrement = 0;   // record number, from 1
+    qint64 ligne = 0;            // line of the file, from 1
     QString raison;
 };
 
 // Reads records of `valeurs` values one after another. `lire(lecture)` takes one record;
 // `controle(record)` says what is wrong with a record whose values all had the right form
-// (empty when nothing); a sound record goes to `garder(record, k)`, k its number from 1.
+// (empty when nothing); a sound record goes to `garder(record, k)`, k its number from 1
+// (a qint64: a file may hold more records than an int counts).
 // A damaged record is reported and stepped over, so that the next one is read in place;
 // a record cut short ends the reading. The bytes are never changed.
 template<class Lire, class Controle, class Garder>
@@ -30,11 +31,11 @@ QList<Dommage> lireenregistrements(const QByteArray &contenu, int valeurs, Lire 
 {
     QList<Dommage> dommages;
     Lecture lecture(contenu);
-    int k = 0;
+    qint64 k = 0;
     while (!lecture.fini()) {
         ++k;
-        const int premiere = lecture.valeurs();
-        int ligne = lecture.lignesuivante();
+        const qint64 premiere = lecture.valeurs();
+        qint64 ligne = lecture.lignesuivante();
         auto enregistrement = lire(lecture);
         QString raison;
         if (!lecture.valide()) {

@@ -330,7 +330,7 @@ Resultat FichierDeTravail::remplacerpartampon(const QString &tampon, const QByte
     return {};
 }
 
-Resultat FichierDeTravail::retirer(const QString &tampon, int valeurs, const std::function<bool(int)> &garder) const
+Resultat FichierDeTravail::retirer(const QString &tampon, int valeurs, const std::function<bool(qint64)> &garder) const
 {
     QByteArray contenu;
     if (Resultat r = lire(contenu); !r.ok())
@@ -339,35 +339,51 @@ Resultat FichierDeTravail::retirer(const QString &tampon, int valeurs, const std
 }
 
 Resultat FichierDeTravail::retirer(const QString &tampon, const QByteArray &contenu, int valeurs,
-                                   const std::function<bool(int)> &garder, const QByteArray &ajout) const
+                                   const std::function<bool(qint64)> &garder, const QByteArray &ajout) const
 {
     QByteArray gardes;
-    gardes.reserve(contenu.size() + ajout.size());
+    gardes.reserve(contenu.size() + ajout.size() + 1);
+    // Records are cut where the reader cuts them, each with the line end of its last value.
+    // Where a record is dropped, a kept one ending with a lone CR can meet one starting
+    // with a LF (an empty first value): together they would make one CR LF line end and
+    // the second would read one value less, shifting every record after it. That CR
+    // gets its LF, so that the empty value stays an empty value.
+    const auto joindre = [&gardes](QByteArrayView morceau) {
+        if (!morceau.isEmpty() && morceau.front() == '\n' && gardes.endsWith('\r'))
+            gardes += '\n';
+        gardes += morceau;
+    };
     bool ajoute = false;
     Lecture lecture(contenu);
-    int k = 0;
+    qint64 k = 0;
     while (!lecture.fini()) {
         const qsizetype debut = lecture.position();
+        // A record in the form the program writes it is cut at a few comparisons a value;
+        // any other is cut by the general reading, from the same place.
+        Lecture::Ecrits ecrits = lecture.ecrits();
         int lus = 0;
-        while (lus < valeurs && lecture.passer())
+        while (lus < valeurs && ecrits.passer())
             ++lus;
+        if (lus == valeurs) {
+            lecture.prendre(ecrits);
+        } else {
+            lus = 0;
+            while (lus < valeurs && lecture.passer())
+                ++lus;
+        }
         if (lus < valeurs) {
             // An incomplete or unreadable end: kept as it stands, after the new records.
-            gardes += ajout;
+            joindre(ajout);
             ajoute = true;
-            gardes += QByteArrayView(contenu).sliced(debut);
+            joindre(QByteArrayView(contenu).sliced(debut));
             break;
         }
         ++k;
         if (garder(k))
-            gardes += QByteArrayView(contenu).sliced(debut, lecture.position() - debut);
+            joindre(QByteArrayView(contenu).sliced(debut, lecture.position() - debut));
     }
-    if (!ajoute) {
-        // A last record without its line end would run into the new one.
-        if (!ajout.isEmpty() && !gardes.isEmpty() && !gardes.endsWith('\n'))
-            gardes += "\r\n";
-        gardes += ajout;
-    }
+    if (!ajoute)
+        joindre(ajout);
     return remplacerpartampon(tampon, gardes);
 }
 

@@ -118,16 +118,17 @@ public:
     Resultat remplacerpartampon(const QString &tampon, const QByteArray &contenu) const;
 
     // Drops records from the file through the scratch file. The file is cut into records of
-    // `valeurs` values each; `garder(k)` says whether record k (from 1) stays. Kept records
-    // are copied byte for byte, so even one the program cannot read is never lost; an
-    // incomplete record at the end is kept as it stands.
-    Resultat retirer(const QString &tampon, int valeurs, const std::function<bool(int)> &garder) const;
+    // `valeurs` values each, where the reader cuts them; `garder(k)` says whether record k
+    // (from 1) stays. Kept records are copied byte for byte, so even one the program cannot
+    // read is never lost, and each reads after the drop as it read before; an incomplete
+    // record at the end is kept as it stands.
+    Resultat retirer(const QString &tampon, int valeurs, const std::function<bool(qint64)> &garder) const;
     // The same from `contenu`, the bytes of the file as the caller has just read and
     // checked them: what is dropped is what was checked. `ajout`, whole records, goes
     // after the last whole record in the same replacement (before an unreadable end, so
     // that it stays readable): a record replaced by its new version in one step.
     Resultat retirer(const QString &tampon, const QByteArray &contenu, int valeurs,
-                     const std::function<bool(int)> &garder, const QByteArray &ajout = {}) const;
+                     const std::function<bool(qint64)> &garder, const QByteArray &ajout = {}) const;
 
 private:
     QString m_chemin;

@@ -10,42 +10,67 @@ namespace travail {
 
 namespace {
 const QByteArray finligne = QByteArrayLiteral("\r\n");
+
+bool blanc(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
 }
+
+bool finvaleur(char c)
+{
+    return c == ',' || c == '\r' || c == '\n';
+}
+} // namespace
 
 QByteArray textefichier(double valeur)
 {
     if (std::isfinite(valeur) && valeur == std::trunc(valeur) && std::fabs(valeur) < 1e15)
         return QByteArray::number(static_cast<qint64>(valeur));
-    char tampon[64];
+    // Room for the longest fixed text of a double: 309 digits before the point, or 2 + 323
+    // after "0." for the smallest one, and a sign.
+    char tampon[400];
+    char *const fin = tampon + sizeof tampon;
     // The shortest text that reads back as the same single-precision value, when it is one.
     const auto simple = static_cast<float>(valeur);
-    const auto r = static_cast<double>(simple) == valeur
-                       ? std::to_chars(tampon, tampon + sizeof tampon, simple, std::chars_format::fixed)
-                       : std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed);
+    auto r = static_cast<double>(simple) == valeur ? std::to_chars(tampon, fin, simple, std::chars_format::fixed)
+                                                   : std::to_chars(tampon, fin, valeur, std::chars_format::fixed);
+    if (r.ec != std::errc())   // not expected; never the buffer's stale bytes
+        r = std::to_chars(tampon, fin, valeur);
+    if (r.ec != std::errc())
+        return QByteArray::number(valeur, 'g', 17);
     return QByteArray(tampon, r.ptr - tampon);
 }
 
 Ecriture &Ecriture::chaine(const QString &texte)
 {
-    m_octets += '"' + encode1252(texte) + '"' + finligne;
+    m_octets += '"';
+    m_octets += encode1252(texte);
+    m_octets += '"';
+    m_octets += finligne;
     return *this;
 }
 
 Ecriture &Ecriture::booleen(bool valeur)
 {
-    m_octets += (valeur ? QByteArrayLiteral("#TRUE#") : QByteArrayLiteral("#FALSE#")) + finligne;
+    m_octets += valeur ? QByteArrayView("#TRUE#\r\n") : QByteArrayView("#FALSE#\r\n");
     return *this;
 }
 
 Ecriture &Ecriture::entier(qint64 valeur)
 {
-    m_octets += QByteArray::number(valeur) + finligne;
+    char tampon[24];   // the 20 characters of the widest qint64, and the line end
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon - 2, valeur);
+    char *fin = r.ptr;
+    *fin++ = '\r';
+    *fin++ = '\n';
+    m_octets.append(tampon, fin - tampon);
     return *this;
 }
 
 Ecriture &Ecriture::nombre(double valeur)
 {
-    m_octets += textefichier(valeur) + finligne;
+    m_octets += textefichier(valeur);
+    m_octets += finligne;
     return *this;
 }
 
@@ -63,67 +88,87 @@ void Lecture::echec(const QString &raison)
 }
 
 // Takes the next value: blanks skipped, up to the end of its line or a comma outside
-// double quotes; the delimiter is consumed with it.
-bool Lecture::jeton(QByteArray &brut, bool &guillemets)
+// double quotes; the delimiter is consumed with it. The bytes are only read (constData),
+// so the content shared with the caller is never copied.
+bool Lecture::jeton(QByteArrayView &brut, bool &guillemets)
 {
-    brut.clear();
+    brut = {};
     guillemets = false;
     if (!valide())
         return false;
+    const char *const o = m_contenu.constData();
     const qsizetype n = m_contenu.size();
-    while (m_pos < n && (m_contenu[m_pos] == ' ' || m_contenu[m_pos] == '\t'))
-        ++m_pos;
+    qsizetype pos = m_pos;
+    while (pos < n && (o[pos] == ' ' || o[pos] == '\t'))
+        ++pos;
+    m_pos = pos;
     m_ligne = m_ligneCourante;
-    if (m_pos >= n) {
+    if (pos >= n) {
         echec(QStringLiteral("le fichier se termine au milieu d'un enregistrement"));
         return false;
     }
-    if (m_contenu[m_pos] == '"') {
+    if (o[pos] == '"') {
         guillemets = true;
-        const qsizetype fin = m_contenu.indexOf('"', m_pos + 1);
-        const qsizetype eol = m_contenu.indexOf('\n', m_pos + 1);
-        if (fin < 0 || (eol >= 0 && eol < fin)) {
+        // The closing quote is on the same line: the search stops at the first line end.
+        qsizetype fin = pos + 1;
+        while (fin < n && o[fin] != '"' && o[fin] != '\r' && o[fin] != '\n')
+            ++fin;
+        if (fin >= n || o[fin] != '"') {
             echec(QStringLiteral("un texte entre guillemets n'est pas refermé"));
             return false;
         }
-        brut = m_contenu.mid(m_pos + 1, fin - m_pos - 1);
-        m_pos = fin + 1;
+        brut = QByteArrayView(o + pos + 1, fin - pos - 1);
+        pos = fin + 1;
         // Whatever stands after the closing quote up to the delimiter is ignored.
-        while (m_pos < n && m_contenu[m_pos] != ',' && m_contenu[m_pos] != '\r' && m_contenu[m_pos] != '\n')
-            ++m_pos;
+        while (pos < n && !finvaleur(o[pos]))
+            ++pos;
     } else {
-        const qsizetype debut = m_pos;
-        while (m_pos < n && m_contenu[m_pos] != ',' && m_contenu[m_pos] != '\r' && m_contenu[m_pos] != '\n')
-            ++m_pos;
-        brut = m_contenu.mid(debut, m_pos - debut).trimmed();
+        qsizetype debut = pos;
+        while (pos < n && !finvaleur(o[pos]))
+            ++pos;
+        qsizetype fin = pos;
+        while (debut < fin && blanc(o[debut]))
+            ++debut;
+        while (fin > debut && blanc(o[fin - 1]))
+            --fin;
+        brut = QByteArrayView(o + debut, fin - debut);
+    }
+    if (pos >= n) {
+        m_pos = pos;
+        echec(QStringLiteral("la dernière valeur, « %1 », n'a pas de fin de ligne : le fichier a été coupé")
+                  .arg(decode1252(brut)));
+        return false;
     }
     ++m_valeurs;
-    if (m_pos < n) {
-        if (m_contenu[m_pos] == ',') {
-            ++m_pos;
-        } else {
-            if (m_contenu[m_pos] == '\r')
-                ++m_pos;
-            if (m_pos < n && m_contenu[m_pos] == '\n')
-                ++m_pos;
-            ++m_ligneCourante;
-        }
+    if (o[pos] == ',') {
+        ++pos;
+    } else {
+        if (o[pos] == '\r')
+            ++pos;
+        if (pos < n && o[pos] == '\n')
+            ++pos;
+        ++m_ligneCourante;
     }
+    m_pos = pos;
     return true;
 }
 
 QString Lecture::chaine()
 {
-    QByteArray brut;
+    return decode1252(chaineoctets());
+}
+
+QByteArrayView Lecture::chaineoctets()
+{
+    QByteArrayView brut;
     bool guillemets;
-    if (!jeton(brut, guillemets))
-        return {};
-    return decode1252(brut);
+    jeton(brut, guillemets);
+    return brut;
 }
 
 bool Lecture::booleen()
 {
-    QByteArray brut;
+    QByteArrayView brut;
     bool guillemets;
     if (!jeton(brut, guillemets))
         return false;
@@ -137,12 +182,28 @@ bool Lecture::booleen()
 
 bool Lecture::numerique(double &valeur)
 {
-    QByteArray brut;
+    QByteArrayView brut;
     bool guillemets;
     if (!jeton(brut, guillemets))
         return false;
-    const char *debut = brut.constData();
-    const char *fin = debut + brut.size();
+    const char *debut = brut.data();
+    const char *const fin = debut + brut.size();
+    if (!guillemets) {
+        // The usual case, a few digits and perhaps a sign, without the general conversion.
+        const char *p = debut;
+        const bool moins = p != fin && *p == '-';
+        if (p != fin && (*p == '-' || *p == '+'))
+            ++p;
+        if (p != fin && fin - p <= 15) {
+            qint64 v = 0;
+            while (p != fin && *p >= '0' && *p <= '9')
+                v = v * 10 + (*p++ - '0');
+            if (p == fin) {
+                valeur = moins ? -double(v) : double(v);
+                return true;
+            }
+        }
+    }
     if (debut != fin && *debut == '+')
         ++debut;
     const auto r = std::from_chars(debut, fin, valeur, std::chars_format::general);
@@ -171,12 +232,23 @@ float Lecture::simple()
     return static_cast<float>(v);
 }
 
+namespace {
+// To the nearest, halves to even; a whole number within the bounds of the program's
+// numbers without the library call.
+double arrondi(double v)
+{
+    if (v > -100000 && v < 100000 && v == static_cast<double>(static_cast<int>(v)))
+        return v;
+    return std::nearbyint(v);
+}
+} // namespace
+
 qint16 Lecture::entier16()
 {
     double v = 0;
     if (!numerique(v))
         return 0;
-    const double arrondi = std::nearbyint(v);   // to the nearest, halves to even
+    const double arrondi = travail::arrondi(v);
     if (arrondi < -32768 || arrondi > 32767) {
         echec(QStringLiteral("le nombre %1 est hors des limites").arg(v));
         return 0;
@@ -189,7 +261,7 @@ quint8 Lecture::octet()
     double v = 0;
     if (!numerique(v))
         return 0;
-    const double arrondi = std::nearbyint(v);
+    const double arrondi = travail::arrondi(v);
     if (arrondi < 0 || arrondi > 255) {
         echec(QStringLiteral("le nombre %1 est hors des limites").arg(v));
         return 0;
@@ -199,7 +271,7 @@ quint8 Lecture::octet()
 
 bool Lecture::passer()
 {
-    QByteArray brut;
+    QByteArrayView brut;
     bool guillemets;
     return jeton(brut, guillemets);
 }

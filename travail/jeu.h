@@ -54,7 +54,7 @@ double prix(const QString &typedejeu, qint16 nb, float mult, bool dtlo);
 struct LectureJeux
 {
     QList<Jeu> jeux;          // the readable records, in file order
-    QList<int> positions;     // record number in the file (from 1) of each of them
+    QList<qint64> positions;  // record number in the file (from 1) of each of them
     QList<Dommage> dommages;
     bool utf8 = false;        // the file looks written in UTF-8 rather than Windows-1252
 
@@ -65,5 +65,19 @@ struct LectureJeux
 
 // Reads every record it can; the damaged ones are reported, never repaired.
 LectureJeux lirejeux(const QByteArray &contenu);
+
+// What the main window's summary shows: how many bets can be read and what they cost
+// together, read as lirejeux reads them but without keeping the bets.
+struct TotalJeux
+{
+    qint64 nombre = 0;        // the readable records
+    double montant = 0;       // their prices, summed in double precision
+    QList<Dommage> dommages;
+    bool utf8 = false;
+
+    bool intact() const { return dommages.isEmpty(); }
+    QString message(const QString &chemin) const;   // the same message as LectureJeux's
+};
+TotalJeux totaljeux(const QByteArray &contenu);
 
 } // namespace travail

@@ -13,7 +13,7 @@
 #include "travail/jeu.h"
 
 #include <QAction>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QTest>
 
@@ -65,13 +65,15 @@ QByteArray deuxquintes()
 
 void choisir(QWidget *fenetre, int ligne)
 {
-    auto *l = dans<QListWidget>(fenetre, u"List1"_s);
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(ligne)).center());
+    auto *l = dans<QAbstractItemView>(fenetre, u"List1"_s);
+    const QModelIndex i = l->model()->index(ligne, 0);
+    l->scrollTo(i);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(i).center());
 }
 
 void touche(QWidget *fenetre, char c)
 {
-    QTest::keyClick(dans<QListWidget>(fenetre, u"List1"_s), c);
+    QTest::keyClick(dans<QAbstractItemView>(fenetre, u"List1"_s), c);
 }
 
 Form8 &form8()

@@ -14,7 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -63,13 +63,16 @@ W *controle(QWidget &fenetre, const QString &nom)
     return w;
 }
 
-QListWidget *liste() { return controle<QListWidget>(form4(), u"List1"_s); }
+QAbstractItemView *liste() { return controle<QAbstractItemView>(form4(), u"List1"_s); }
 
+int nombrelignes() { return liste()->model()->rowCount(); }
+
+// The texts of the lines, as the list shows them.
 QStringList lignes()
 {
     QStringList r;
-    for (int i = 0; i < liste()->count(); ++i)
-        r << liste()->item(i)->text();
+    for (int i = 0; i < nombrelignes(); ++i)
+        r << liste()->model()->index(i, 0).data().toString();
     return r;
 }
 
@@ -82,11 +85,11 @@ void clic(const QString &nom)
 // Clicks line k (from 1) of the list.
 void choisir(int k)
 {
-    QListWidget *l = liste();
-    QListWidgetItem *item = l->item(k - 1);
-    l->scrollToItem(item);
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(item).center());
-    QCOMPARE(l->currentRow(), k - 1);
+    QAbstractItemView *l = liste();
+    const QModelIndex ligne = l->model()->index(k - 1, 0);
+    l->scrollTo(ligne);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(ligne).center());
+    QCOMPARE(l->currentIndex().row(), k - 1);
 }
 
 void frappe(char touche)
@@ -215,7 +218,7 @@ private slots:
         form4().ouvrir();
         QVERIFY(racine->existe(travail::noms::fichier));
         QCOMPARE(racine->lire(travail::noms::fichier), QByteArray());
-        QCOMPARE(liste()->count(), 0);
+        QCOMPARE(nombrelignes(), 0);
         QCOMPARE(controle<QLabel>(form4(), u"Label2"_s)->text(), u"0 jeu enregistré  "_s);
     }
 
@@ -225,7 +228,7 @@ private slots:
         QVERIFY(QDir(racine->chemin("")).mkdir(QString::fromLatin1(travail::noms::fichier)));
         form4().ouvrir();
         QVERIFY(form4().estouverte());
-        QCOMPARE(liste()->count(), 0);
+        QCOMPARE(nombrelignes(), 0);
         QCOMPARE(repondeur->questions.size(), 1);
         QCOMPARE(repondeur->questions[0].icone, dialogue::Icone::critique);
         QVERIFY(!curseur::ensablier());
@@ -291,6 +294,48 @@ private slots:
         QVERIFY(!form4().estouverte());
         QVERIFY(form1().estouverte());
         QCOMPARE(resume(), u"4 jeux enregistrés pour un montant total de 1495,4 €"_s);
+        QCOMPARE(repondeur->bips, 0);
+    }
+
+    // A line is chosen by a click or by the arrow keys; a click below the last line, or
+    // Ctrl with a click on the chosen line, keeps the choice: the deletion drops that bet.
+    void choix_data()
+    {
+        QTest::addColumn<QString>("geste");
+        QTest::addColumn<int>("efface");   // the line (from 1) whose bet is dropped
+        QTest::newRow("clic") << u"clic"_s << 4;
+        QTest::newRow("clic sous la dernière ligne") << u"dessous"_s << 4;
+        QTest::newRow("Ctrl et clic sur la ligne choisie") << u"ctrl"_s << 4;
+        // Taking the focus marks the first line without choosing it; each arrow moves the choice.
+        QTest::newRow("flèches") << u"fleches"_s << 3;
+        QTest::newRow("flèches depuis un clic") << u"clic, haut"_s << 3;
+    }
+    void choix()
+    {
+        QFETCH(QString, geste);
+        QFETCH(int, efface);
+        ouvrir(fichier(cinq));
+        QAbstractItemView *l = liste();
+        if (geste == u"fleches"_s) {
+            l->setFocus();
+            QTest::keyClick(l, Qt::Key_Down);
+            QTest::keyClick(l, Qt::Key_Down);
+        } else {
+            choisir(4);
+            const QRect quatre = l->visualRect(l->model()->index(3, 0));
+            if (geste == u"dessous"_s)
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, QPoint(quatre.center().x(), l->viewport()->height() - 2));
+            else if (geste == u"ctrl"_s)
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::ControlModifier, quatre.center());
+            else if (geste == u"clic, haut"_s)
+                QTest::keyClick(l, Qt::Key_Up);
+        }
+        QCOMPARE(l->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(l->selectionModel()->selectedRows().first().row(), efface - 1);
+        frappe('e');
+        QList<Jeu> restent = cinq;
+        restent.removeAt(efface - 1);
+        QCOMPARE(racine->lire(travail::noms::fichier), fichier(restent));
         QCOMPARE(repondeur->bips, 0);
     }
 
@@ -616,7 +661,7 @@ private slots:
 
         voir->trigger();
         QVERIFY(form4().estouverte());
-        QCOMPARE(liste()->count(), 5);
+        QCOMPARE(nombrelignes(), 5);
         QVERIFY(!curseur::ensablier());
         saisir->trigger();
         QVERIFY(form3().estouverte());

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace travail;
 
 class TstTravail : public QObject
@@ -28,6 +30,10 @@ private slots:
     void retirer_data();
     void retirer();
     void retirergardeillisible();
+    void retirerfinsdeligne_data();
+    void retirerfinsdeligne();
+    void nombrelarge_data();
+    void nombrelarge();
     void remplacementinterrompu();
     void prix_data();
     void prix();
@@ -76,8 +82,10 @@ void TstTravail::lecture_data()
     QTest::newRow("virgules") << QByteArray("#TRUE#,0, 500,0,1000\r\n") << "bssss"
                               << QStringList{"true", "0", "500", "0", "1000"};
     QTest::newRow("virgule entre guillemets") << QByteArray("\"a,b\",5\r\n") << "ce" << QStringList{"a,b", "5"};
-    QTest::newRow("dernière ligne sans fin") << QByteArray("7\r\n8") << "ee" << QStringList{"7", "8"};
     QTest::newRow("fins de ligne LF") << QByteArray("7\n8\n") << "ee" << QStringList{"7", "8"};
+    QTest::newRow("fins de ligne CR") << QByteArray("\"quint\xE9\"\r8\r") << "ce" << QStringList{u"quinté"_qs, "8"};
+    QTest::newRow("fins mêlées") << QByteArray("7\r8\n9\r\n10,11\r") << "eeeee" << QStringList{"7", "8", "9", "10", "11"};
+    QTest::newRow("virgule en fin de fichier") << QByteArray("7,") << "e" << QStringList{"7"};
     QTest::newRow("octet") << QByteArray("200\r\n") << "o" << QStringList{"200"};
     QTest::newRow("entier arrondi") << QByteArray("2.5\r\n3.5\r\n") << "ee" << QStringList{"2", "4"};
 }
@@ -116,6 +124,13 @@ void TstTravail::lectureerronee_data()
     QTest::newRow("hors des limites") << essais::lignes({"40000"}) << "e" << 1;
     QTest::newRow("octet négatif") << essais::lignes({"-1"}) << "o" << 1;
     QTest::newRow("guillemet non refermé") << essais::lignes({"\"tierc\xE9", "1"}) << "ce" << 1;
+    QTest::newRow("guillemet non refermé, fins CR") << QByteArray("\"tierc\xE9\r1\r\"\r") << "ce" << 1;
+    // A file cut inside its last value: never the value's first digits.
+    QTest::newRow("cheval 16 coupé en 1") << essais::lignes({"5", "2"}) + "1" << "eee" << 3;
+    QTest::newRow("correction -35 coupée en -3") << essais::lignes({"40"}) + "-3" << "ee" << 2;
+    QTest::newRow("dernière ligne sans fin") << QByteArray("7\r\n8") << "ee" << 2;
+    QTest::newRow("booléen sans fin de ligne") << QByteArray("#TRUE#") << "b" << 1;
+    QTest::newRow("texte sans fin de ligne") << QByteArray("\"tierc\xE9\"") << "c" << 1;
 }
 
 void TstTravail::lectureerronee()
@@ -224,6 +239,121 @@ void TstTravail::retirergardeillisible()
     QCOMPARE(racine.lire(noms::fichier), illisible + cinqjeux({12}) + coupe);
 }
 
+namespace {
+
+// A tiercé record on horses `a` 2 3, each value followed by `fin`.
+QByteArray tierce(int a, const char *fin)
+{
+    QByteArray r;
+    for (const QByteArray &v : QList<QByteArray>{"\"tierc\xE9\"", "1", "#FALSE#", "3", QByteArray::number(a), "2", "3", "0", "0", "0", "0", "0"})
+        r += v + fin;
+    return r;
+}
+
+// The same record without its first value: after an empty line, a damaged record of 12 values.
+QByteArray sanstype(int a, const char *fin)
+{
+    const QByteArray r = tierce(a, fin);
+    return r.mid(r.indexOf('"', 1) + 1 + qstrlen(fin));
+}
+
+} // namespace
+
+// Whatever the line ends, dropping one record leaves every other record as it read:
+// the same bets at the same places, the same damaged records. Every record is dropped in turn.
+void TstTravail::retirerfinsdeligne_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<int>("enregistrements");
+    QTest::newRow("CR LF") << tierce(1, "\r\n") + tierce(2, "\r\n") + tierce(3, "\r\n") << 3;
+    QTest::newRow("CR seuls") << tierce(1, "\r") + tierce(2, "\r") + tierce(3, "\r") << 3;
+    QTest::newRow("LF seuls") << tierce(1, "\n") + tierce(2, "\n") + tierce(3, "\n") << 3;
+    QTest::newRow("mêlées") << tierce(1, "\r") + tierce(2, "\n") + tierce(3, "\r\n") + tierce(4, "\r") << 4;
+    // A record ending with a lone CR, then a record starting with an empty line: dropping
+    // the one between must not make one CR LF of the two.
+    QTest::newRow("CR seul puis ligne vide LF")
+        << tierce(1, "\r") + tierce(2, "\r\n") + "\n" + sanstype(3, "\r\n") + tierce(4, "\r\n") << 4;
+    QTest::newRow("CR seul puis ligne vide LF, LF seuls")
+        << tierce(1, "\r") + tierce(2, "\n") + "\n" + sanstype(3, "\n") + tierce(4, "\n") << 4;
+    QTest::newRow("CR seul, virgule puis ligne vide LF")
+        << tierce(1, "\r") + tierce(2, ",") + "\n" + sanstype(3, "\n") + tierce(4, "\n") << 4;
+    QTest::newRow("LF puis ligne vide CR") << tierce(1, "\n") + "\r" + sanstype(2, "\r") + tierce(3, "\n") + tierce(4, "\r\n") << 4;
+    QTest::newRow("fin coupée") << tierce(1, "\r") + tierce(2, "\r\n") + tierce(3, "\r\n").chopped(3) << 2;
+    QTest::newRow("virgules") << tierce(1, ",") + "\r\n" + tierce(2, ",") + tierce(3, "\r\n") << 3;
+    QByteArray guillemets = tierce(2, "\r\n");
+    guillemets.replace("\"tierc\xE9\"", "\"a,b\" ,\"\"").replace("\r\n3\r\n", "\r\n 3 \r\n");
+    QTest::newRow("virgule entre guillemets, blancs") << tierce(1, "\r\n") + guillemets + tierce(3, "\r\n") << 3;
+}
+
+void TstTravail::retirerfinsdeligne()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(int, enregistrements);
+    const LectureJeux avant = lirejeux(contenu);
+    QVERIFY(!avant.jeux.isEmpty());
+    for (int retire = 1; retire <= enregistrements; ++retire) {
+        essais::Racine racine;
+        racine.ecrire(noms::fichier, contenu);
+        QVERIFY(FichierDeTravail(chemin(noms::fichier)).retirer(chemin(noms::tampon), 12, [&](qint64 k) { return k != retire; }).ok());
+        const QByteArray apres = racine.lire(noms::fichier);
+        const LectureJeux lus = lirejeux(apres);
+        // What should read: every record but the dropped one, numbered again.
+        QList<Jeu> jeux;
+        QList<qint64> positions;
+        for (qsizetype i = 0; i < avant.jeux.size(); ++i)
+            if (avant.positions[i] != retire) {
+                jeux << avant.jeux[i];
+                positions << (avant.positions[i] > retire ? avant.positions[i] - 1 : avant.positions[i]);
+            }
+        QList<qint64> abimes;
+        for (const Dommage &d : avant.dommages)
+            if (d.enregistrement != retire)
+                abimes << (d.enregistrement > retire ? d.enregistrement - 1 : d.enregistrement);
+        QList<qint64> abimeslus;
+        for (const Dommage &d : lus.dommages)
+            abimeslus << d.enregistrement;
+        QCOMPARE(lus.jeux, jeux);
+        QCOMPARE(lus.positions, positions);
+        QCOMPARE(abimeslus, abimes);
+        // One stretch of bytes went, nothing else changed; a LF may stand in its place, where
+        // it keeps a lone CR from meeting the LF that starts the next record.
+        qsizetype debut = 0;
+        while (debut < apres.size() && apres[debut] == contenu[debut])
+            ++debut;
+        qsizetype fin = 0;
+        while (fin < apres.size() - debut && apres[apres.size() - 1 - fin] == contenu[contenu.size() - 1 - fin])
+            ++fin;
+        QVERIFY(apres.size() < contenu.size());
+        QVERIFY(debut + fin == apres.size() || (debut + fin == apres.size() - 1 && apres[debut] == '\n'));
+    }
+}
+
+void TstTravail::nombrelarge_data()
+{
+    QTest::addColumn<double>("valeur");
+    QTest::newRow("1e300") << 1e300;
+    QTest::newRow("-1e300") << -1e300;
+    QTest::newRow("plus grand double") << std::numeric_limits<double>::max();
+    QTest::newRow("1e-300") << 1e-300;
+    QTest::newRow("plus petit double") << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("3e38 simple") << double(3e38f);
+    QTest::newRow("1e20") << 1e20;
+    QTest::newRow("0,1") << 0.1;
+}
+
+// However wide its text, a number is written with its own digits and reads back the same.
+void TstTravail::nombrelarge()
+{
+    QFETCH(double, valeur);
+    const QByteArray texte = textefichier(valeur);
+    for (char ch : texte)
+        QVERIFY2((ch >= '0' && ch <= '9') || ch == '.' || ch == '-', texte.constData());
+    Lecture l(Ecriture().nombre(valeur).octets());
+    QCOMPARE(l.nombre(), valeur);
+    QVERIFY(l.valide());
+    QVERIFY(l.fini());
+}
+
 void TstTravail::remplacementinterrompu()
 {
     essais::Racine racine;
@@ -300,6 +430,8 @@ void TstTravail::binome_data()
     QTest::newRow("c(7,4)") << 7 << 4 << qint64(35);
     QTest::newRow("c(8,5)") << 8 << 5 << qint64(56);
     QTest::newRow("c(8,4)") << 8 << 4 << qint64(70);
+    QTest::newRow("c(20,10)") << 20 << 10 << qint64(184756);
+    QTest::newRow("c(60,30)") << 60 << 30 << qint64(118264581564861424);
     // Outside its domain (a damaged record): no endless recursion, no combination.
     QTest::newRow("c(0,1)") << 0 << 1 << qint64(0);
     QTest::newRow("c(-3,2)") << -3 << 2 << qint64(0);
@@ -366,40 +498,45 @@ void TstTravail::relirejeux()
     QCOMPARE(lus.jeux[0], (Jeu{TypeDePari::quinte, 1, false, {5, 2, 7, 11, 3, 15, 0, 0, 0}}));
     QCOMPARE(travail::prix(lus.jeux[0].typedejeu, lus.jeux[0].nb(), lus.jeux[0].mult, lus.jeux[0].dtlo), 2.0);
     QCOMPARE(lus.jeux[1].nb(), 4);
-    QCOMPARE(lus.positions, (QList<int>{1, 2}));
+    QCOMPARE(lus.positions, (QList<qint64>{1, 2}));
 }
 
 void TstTravail::jeuxendommages_data()
 {
     QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<QList<int>>("lisibles");   // record numbers read
+    QTest::addColumn<QList<qint64>>("lisibles");   // record numbers read
     QTest::addColumn<int>("ligne");             // line of the first damage
     QTest::addColumn<bool>("utf8");
     const QByteArray bon = essais::lignes({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
     const auto jeu = [](std::initializer_list<const char *> l) { return essais::lignes(l); };
-    QTest::newRow("coupé à la fin") << bon + jeu({"\"quint\xE9\"", "1", "#FALSE#", "5", "1"}) << QList<int>{1} << 18 << false;
+    QTest::newRow("coupé à la fin") << bon + jeu({"\"quint\xE9\"", "1", "#FALSE#", "5", "1"}) << QList<qint64>{1} << 18 << false;
     QTest::newRow("type inconnu")
-        << bon + jeu({"\"trio\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) + bon << QList<int>{1, 3} << 13 << false;
+        << bon + jeu({"\"trio\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) + bon << QList<qint64>{1, 3} << 13 << false;
     QTest::newRow("trop peu de chevaux")
-        << jeu({"\"quint\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) + bon << QList<int>{2} << 1 << false;
+        << jeu({"\"quint\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) + bon << QList<qint64>{2} << 1 << false;
     QTest::newRow("aucun cheval")
-        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "0", "0", "0", "0", "0", "0", "0", "0", "0"}) << QList<int>{} << 1 << false;
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "0", "0", "0", "0", "0", "0", "0", "0", "0"}) << QList<qint64>{} << 1 << false;
     QTest::newRow("neuf chevaux")
-        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "9", "1", "2", "3", "4", "5", "6", "7", "8"}) << QList<int>{} << 1 << false;
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "9", "1", "2", "3", "4", "5", "6", "7", "8"}) << QList<qint64>{} << 1 << false;
     QTest::newRow("valeur mal formée")
-        << bon + jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "x", "3", "0", "0", "0", "0", "0"}) + bon << QList<int>{1, 3} << 18 << false;
+        << bon + jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "x", "3", "0", "0", "0", "0", "0"}) + bon << QList<qint64>{1, 3} << 18 << false;
     QTest::newRow("cheval 21")
-        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "21", "3", "0", "0", "0", "0", "0"}) << QList<int>{} << 1 << false;
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "21", "3", "0", "0", "0", "0", "0"}) << QList<qint64>{} << 1 << false;
     QTest::newRow("mise 7")
-        << jeu({"\"tierc\xE9\"", "7", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) << QList<int>{} << 1 << false;
+        << jeu({"\"tierc\xE9\"", "7", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"}) << QList<qint64>{} << 1 << false;
     QTest::newRow("écrit en UTF-8")
-        << bon + jeu({"\"quint\xC3\xA9\"", "1", "#FALSE#", "5", "1", "2", "3", "4", "5", "0", "0", "0"}) << QList<int>{1} << 13 << true;
+        << bon + jeu({"\"quint\xC3\xA9\"", "1", "#FALSE#", "5", "1", "2", "3", "4", "5", "0", "0", "0"}) << QList<qint64>{1} << 13 << true;
+    // The last horse was 16 and the file was cut after its 1.
+    QTest::newRow("dernier cheval coupé")
+        << bon + jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2"}) + "1" << QList<qint64>{1} << 19 << false;
+    QTest::newRow("dernier zéro sans fin de ligne")
+        << bon + jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0"}) + "0" << QList<qint64>{1} << 24 << false;
 }
 
 void TstTravail::jeuxendommages()
 {
     QFETCH(QByteArray, contenu);
-    QFETCH(QList<int>, lisibles);
+    QFETCH(QList<qint64>, lisibles);
     QFETCH(int, ligne);
     QFETCH(bool, utf8);
     const LectureJeux lus = lirejeux(contenu);
