@@ -182,7 +182,7 @@ LectureCouples lirecouples(const QByteArray &contenu, const Base &base)
                     return QStringLiteral("le cheval %1 est un cheval de la base").arg(h);
             return {};
         },
-        [&r](const Valeurs &v, int k) {
+        [&r](const Valeurs &v, qint64 k) {
             r.couples.append({static_cast<qint16>(v[0]), static_cast<qint16>(v[1])});
             r.positions.append(k);
         });

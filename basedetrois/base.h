@@ -78,7 +78,7 @@ LectureBase lirebase(const QString &chemin);
 struct LectureCouples
 {
     QList<Couple> couples;                 // the readable couples, in file order
-    QList<int> positions;                  // record number (from 1) of each of them
+    QList<qint64> positions;               // record number (from 1) of each of them
     QList<travail::Dommage> dommages;
     QString erreur;                        // the file could not be read at all
 

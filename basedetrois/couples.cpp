@@ -18,12 +18,12 @@ Resultat sauverbase(const Base &base, const QString &mabase, const QString &duo,
     // Read without a base: a couple that holds a horse of the old base is a sound couple
     // here, dropped only when it holds a horse of the new one.
     const LectureCouples lus = lirecouples(avant, Base());
-    QList<int> aretirer;
+    QList<qint64> aretirer;
     for (qsizetype i = 0; i < lus.couples.size(); ++i)
         if (base.contient(lus.couples[i][0]) || base.contient(lus.couples[i][1]))
             aretirer.append(lus.positions[i]);
     if (!aretirer.isEmpty()) {
-        if (Resultat r = fduo.retirer(tampon, avant, 2, [&aretirer](int k) { return !aretirer.contains(k); }); !r.ok())
+        if (Resultat r = fduo.retirer(tampon, avant, 2, [&aretirer](qint64 k) { return !aretirer.contains(k); }); !r.ok())
             return r;
     }
     if (Resultat r = FichierDeTravail(mabase).remplacerpartampon(tampon, enregistrement(base)); !r.ok()) {
@@ -43,7 +43,7 @@ Resultat ecrirecouples(const QList<Couple> &couples, const QString &duo, const Q
     return FichierDeTravail(duo).remplacerpartampon(tampon, enregistrement(couples));
 }
 
-Resultat retirercouple(const Base &base, int position, const Couple &attendu, const QString &duo, const QString &tampon,
+Resultat retirercouple(const Base &base, qint64 position, const Couple &attendu, const QString &duo, const QString &tampon,
                        bool *change)
 {
     if (change)
@@ -63,7 +63,7 @@ Resultat retirercouple(const Base &base, int position, const Couple &attendu, co
                                    .arg(attendu[1])
                                    .arg(QDir::toNativeSeparators(duo)));
     }
-    return f.retirer(tampon, contenu, 2, [position](int k) { return k != position; });
+    return f.retirer(tampon, contenu, 2, [position](qint64 k) { return k != position; });
 }
 
 Resultat enregistrer(const Base &base, const QList<Couple> &couples, const QString &fichier, const QString &tampon)

@@ -18,7 +18,7 @@ travail::Resultat ecrirecouples(const QList<Couple> &couples, const QString &duo
 // Drops record `position` (from 1) of `duo`, if it is still the couple `attendu` read with
 // `base`; otherwise nothing is dropped and `change` is set, so that the caller shows the
 // file again.
-travail::Resultat retirercouple(const Base &base, int position, const Couple &attendu, const QString &duo,
+travail::Resultat retirercouple(const Base &base, qint64 position, const Couple &attendu, const QString &duo,
                                 const QString &tampon, bool *change = nullptr);
 
 // Appends the quinté bets of `couples` with `base` to the saved bets file: one bet in

@@ -37,7 +37,7 @@ private:
     QPushButton *Command3;
     basedetrois::Base m_base;
     QList<basedetrois::Couple> m_couples;   // one a line of List1
-    QList<int> m_positions;                 // the record of each in duo
+    QList<qint64> m_positions;              // the record of each in duo
 };
 
 Form12 &form12();

@@ -43,8 +43,7 @@ bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<
 bool reparercouples(QWidget *fenetre, const QString &texte, const QString &duo, const Base &base)
 {
     return reparer::proposer(fenetre, texte, duo, 2, [base](const QByteArray &contenu) {
-        const LectureCouples lus = lirecouples(contenu, base);
-        return QList<int>(lus.positions.begin(), lus.positions.end());
+        return lirecouples(contenu, base).positions;
     });
 }
 

@@ -21,7 +21,7 @@ bool proposer(QWidget *parent, const QString &texte, const QString &chemin, int 
     return r.resultat.ok();
 }
 
-QList<int> lisiblesjeux(const QByteArray &contenu)
+QList<qint64> lisiblesjeux(const QByteArray &contenu)
 {
     return travail::lirejeux(contenu).positions;
 }

@@ -15,6 +15,6 @@ bool proposer(QWidget *parent, const QString &texte, const QString &chemin, int 
               const travail::reparation::Lisibles &lisibles);
 
 // The readable saved bets, as their reader finds them.
-QList<int> lisiblesjeux(const QByteArray &contenu);
+QList<qint64> lisiblesjeux(const QByteArray &contenu);
 
 } // namespace reparer

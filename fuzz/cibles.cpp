@@ -90,7 +90,7 @@ void retrait(const char *nom, const QByteArray &octets, int valeurs, Lire lire)
 template<class Lire>
 void reparation(const char *nom, const QByteArray &octets, int valeurs, Lire lire)
 {
-    const QList<int> positions = lire(octets).second;
+    const QList<qint64> positions = lire(octets).second;
     const travail::reparation::Partage p = travail::reparation::partager(octets, valeurs, positions);
     exiger(p.gardes.size() + p.abimes.size() - octets.size() <= 2, "la réparation a perdu des octets");
     exiger(p.gardes.isEmpty() || travail::examinerfin(p.gardes, valeurs).entiere, "la réparation laisse une fin abîmée");
@@ -146,8 +146,8 @@ void combinaisons(QByteArrayView v)
     QFile::remove(chemin);
     auto lire = [](const QByteArray &c) {
         quintes::LectureCombinaisons r = quintes::lirecombinaisons(c);
-        QList<int> positions;
-        for (int i = 1; i <= r.combinaisons.size(); ++i)
+        QList<qint64> positions;
+        for (qint64 i = 1; i <= r.combinaisons.size(); ++i)
             positions.append(i);
         return std::pair{r.combinaisons, positions};
     };

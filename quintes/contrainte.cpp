@@ -86,7 +86,7 @@ Resultat ajoutecontrainte(const QString &chemin, const Contrainte &c)
     return FichierDeTravail(chemin).ajouter(enregistrement(c), valeursparcontrainte);
 }
 
-Resultat retirecontrainte(const QString &chemin, const QString &tampon, int k, std::optional<Contrainte> &retiree)
+Resultat retirecontrainte(const QString &chemin, const QString &tampon, qint64 k, std::optional<Contrainte> &retiree)
 {
     retiree.reset();
     const FichierDeTravail f(chemin);
@@ -114,7 +114,7 @@ Resultat retirecontrainte(const QString &chemin, const QString &tampon, int k, s
     return {};
 }
 
-Resultat remplacecontrainte(const QString &chemin, const QString &tampon, int k, const Contrainte &original,
+Resultat remplacecontrainte(const QString &chemin, const QString &tampon, qint64 k, const Contrainte &original,
                             const Contrainte &nouvelle, bool &remplacee)
 {
     remplacee = false;

@@ -36,7 +36,7 @@ QByteArray enregistrement(const Contrainte &c);
 struct LectureContraintes
 {
     QList<Contrainte> contraintes;    // the readable records, in file order
-    QList<int> positions;             // record number in the file (from 1) of each of them
+    QList<qint64> positions;          // record number in the file (from 1) of each of them
     QList<travail::Dommage> dommages;
     QString erreur;                   // the file itself could not be read
 
@@ -58,13 +58,13 @@ travail::Resultat ajoutecontrainte(const QString &chemin, const Contrainte &c);
 // Removes record k (from 1) through the scratch file; the other records are copied byte
 // for byte, in their order. `retiree` receives the removed record, or nothing when the
 // file has fewer than k records (the file is then left as it is).
-travail::Resultat retirecontrainte(const QString &chemin, const QString &tampon, int k,
+travail::Resultat retirecontrainte(const QString &chemin, const QString &tampon, qint64 k,
                                    std::optional<Contrainte> &retiree);
 
 // Replaces record k (from 1), which held `original`, by `nouvelle` at the end of the file,
 // in one atomic step. When record k no longer holds `original`, nothing is removed:
 // `nouvelle` is added after the last record and `remplacee` says false.
-travail::Resultat remplacecontrainte(const QString &chemin, const QString &tampon, int k, const Contrainte &original,
+travail::Resultat remplacecontrainte(const QString &chemin, const QString &tampon, qint64 k, const Contrainte &original,
                                      const Contrainte &nouvelle, bool &remplacee);
 
 // Leaves the file existing and empty.

@@ -46,7 +46,7 @@ private:
 
     int selection = 0;             // line last selected since the load, from 1; 0: none
     QList<quintes::Contrainte> contraintes;   // the constraint of each line, as listed
-    QList<int> positions;          // record number in the file of each line of the list
+    QList<qint64> positions;       // record number in the file of each line of the list
 };
 
 FenetreContraintes &fenetrecontraintes();

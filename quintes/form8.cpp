@@ -59,11 +59,11 @@ Form8::Form8() : Fenetre(QStringLiteral("Form8"))
 namespace {
 
 // The ordered quintés are read up to their first damage: those are the readable ones.
-QList<int> lisiblescombinaisons(const QByteArray &contenu)
+QList<qint64> lisiblescombinaisons(const QByteArray &contenu)
 {
-    QList<int> k;
+    QList<qint64> k;
     const qsizetype n = quintes::lirecombinaisons(contenu).combinaisons.size();
-    for (int i = 1; i <= n; ++i)
+    for (qint64 i = 1; i <= n; ++i)
         k.append(i);
     return k;
 }

@@ -5,7 +5,7 @@
 
 #include "commun/fenetre.h"
 
-class Liste;
+#include "commun/liste.h"
 class QLabel;
 class QListWidgetItem;
 class QPushButton;

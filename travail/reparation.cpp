@@ -30,13 +30,13 @@ Decoupe decouper(const QByteArray &contenu, int valeurs)
     return d;
 }
 
-Partage partager(const QByteArray &contenu, int valeurs, const QList<int> &lisibles)
+Partage partager(const QByteArray &contenu, int valeurs, const QList<qint64> &lisibles)
 {
     Partage p;
-    const QSet<int> garder(lisibles.begin(), lisibles.end());
+    const QSet<qint64> garder(lisibles.begin(), lisibles.end());
     const Decoupe d = decouper(contenu, valeurs);
     for (qsizetype i = 0; i < d.enregistrements.size(); ++i) {
-        if (garder.contains(static_cast<int>(i + 1))) {
+        if (garder.contains(i + 1)) {
             p.gardes += d.enregistrements[i];
             ++p.nbgardes;
         } else {

@@ -15,7 +15,7 @@
 namespace travail::reparation {
 
 // The numbers (from 1) of the records of `contenu` that the file's reader can read.
-using Lisibles = std::function<QList<int>(const QByteArray &contenu)>;
+using Lisibles = std::function<QList<qint64>(const QByteArray &contenu)>;
 
 // The bytes of a file cut into records of `valeurs` values: each record as it stands,
 // then what is left after the last whole record (a record cut short), maybe empty.
@@ -33,7 +33,7 @@ struct Partage
     int nbgardes = 0;
     int nbabimes = 0;    // damaged records, the cut end counted as one
 };
-Partage partager(const QByteArray &contenu, int valeurs, const QList<int> &lisibles);
+Partage partager(const QByteArray &contenu, int valeurs, const QList<qint64> &lisibles);
 
 // The first name beside `chemin` that is free: "x.abime.txt", "x.abime2.txt", …
 QString nomabime(const QString &chemin);

@@ -92,7 +92,7 @@ void TestContrainte::ajouteetrelit()
     const quintes::LectureContraintes lues = quintes::lirecontraintes(chemin);
     QVERIFY(lues.intact());
     QCOMPARE(lues.contraintes, (QList<Contrainte>{A, C}));
-    QCOMPARE(lues.positions, (QList<int>{1, 2}));
+    QCOMPARE(lues.positions, (QList<qint64>{1, 2}));
     QCOMPARE(lues.message(chemin), QString());
     QCOMPARE(racine.lire(travail::noms::contrainte).count('\n'), 44);
 }
@@ -142,33 +142,33 @@ void TestContrainte::retiregardelesoctets()
     QCOMPARE(racine.lire(travail::noms::contrainte), bizarre + abime + fichier({A}));
     const quintes::LectureContraintes lues = quintes::lirecontraintes(racine.lire(travail::noms::contrainte));
     QCOMPARE(lues.contraintes, (QList<Contrainte>{contrainte(3, false, {1, 2, 3, 4}), A}));
-    QCOMPARE(lues.positions, (QList<int>{1, 3}));
+    QCOMPARE(lues.positions, (QList<qint64>{1, 3}));
 }
 
 void TestContrainte::endommage_data()
 {
     QTest::addColumn<QByteArray>("contenu");
     QTest::addColumn<QList<Contrainte>>("lisibles");
-    QTest::addColumn<QList<int>>("positions");
+    QTest::addColumn<QList<qint64>>("positions");
     QTest::addColumn<int>("ligne");
 
     const QByteArray a = quintes::enregistrement(A), b = quintes::enregistrement(B), c = quintes::enregistrement(C);
-    QTest::newRow("coupé court") << a + b.left(b.indexOf("#TRUE#")) << QList<Contrainte>{A} << QList<int>{1} << 24;
+    QTest::newRow("coupé court") << a + b.left(b.indexOf("#TRUE#")) << QList<Contrainte>{A} << QList<qint64>{1} << 24;
     QByteArray mot = b;
     mot.replace(mot.indexOf("#TRUE#"), 6, "vrai");
-    QTest::newRow("pas un booléen") << a + mot + c << QList<Contrainte>{A, C} << QList<int>{1, 3} << 24;
+    QTest::newRow("pas un booléen") << a + mot + c << QList<Contrainte>{A, C} << QList<qint64>{1, 3} << 24;
     QTest::newRow("nombre hors d'un octet") << QByteArray("300\r\n") + b.mid(b.indexOf('\n') + 1) + c
-                                            << QList<Contrainte>{C} << QList<int>{2} << 1;
+                                            << QList<Contrainte>{C} << QList<qint64>{2} << 1;
     QTest::newRow("nombre illisible") << a + c + QByteArray("deux\r\n") + a.mid(a.indexOf('\n') + 1)
-                                      << QList<Contrainte>{A, C} << QList<int>{1, 2} << 45;
-    QTest::newRow("ligne vide finale") << a + "\r\n" << QList<Contrainte>{A} << QList<int>{1} << 23;
+                                      << QList<Contrainte>{A, C} << QList<qint64>{1, 2} << 45;
+    QTest::newRow("ligne vide finale") << a + "\r\n" << QList<Contrainte>{A} << QList<qint64>{1} << 23;
 }
 
 void TestContrainte::endommage()
 {
     QFETCH(QByteArray, contenu);
     QFETCH(QList<Contrainte>, lisibles);
-    QFETCH(QList<int>, positions);
+    QFETCH(QList<qint64>, positions);
     QFETCH(int, ligne);
     const quintes::LectureContraintes lues = quintes::lirecontraintes(contenu);
     QVERIFY(!lues.intact());

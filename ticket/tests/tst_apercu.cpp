@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QListView>
 #include <QTest>
 #include <QtEndian>
 
@@ -311,7 +312,7 @@ void TestApercu::apercuimprime()
         attendu << attendues(ticket::casestest(), 120, -35);
     } else {
         form4().ouvrir();
-        frappe(form4().findChild<QListWidget *>(u"List1"_s), 'I');
+        frappe(form4().findChild<QListView *>(u"List1"_s), 'I');
         for (const Jeu &j : trois) {
             std::array<float, 9> c{};
             for (int i = 0; i < 9; ++i)
@@ -387,8 +388,8 @@ void TestApercu::fermer()
             w->close();
     });
     form4().ouvrir();
-    auto *liste = form4().findChild<QListWidget *>(u"List1"_s);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(0)).center());
+    auto *liste = form4().findChild<QListView *>(u"List1"_s);
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(liste->model()->index(0, 0)).center());
     frappe(liste, commande);
 
     QCOMPARE(guetteur.vus, 1);
@@ -424,7 +425,7 @@ void TestApercu::pdfsansapercu()
     demande.reponses << sousdossier + u"/samedi"_s << QString() << sousdossier + u"/liste.pdf"_s;
 
     form4().ouvrir();
-    auto *liste = form4().findChild<QListWidget *>(u"List1"_s);
+    auto *liste = form4().findChild<QListView *>(u"List1"_s);
     frappe(liste, 'I');
     QCOMPARE(demande.proposes.size(), 1);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -487,8 +488,8 @@ void TestApercu::disparue()
     repondeur.questions.clear();
     Imprimante imprimante(false);
     form4().ouvrir();
-    auto *liste = form4().findChild<QListWidget *>(u"List1"_s);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(0)).center());
+    auto *liste = form4().findChild<QListView *>(u"List1"_s);
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(liste->model()->index(0, 0)).center());
     frappe(liste, 'i');
 
     QCOMPARE(repondeur.questions.size(), 2);

@@ -103,7 +103,7 @@ int enfant(const QStringList &args)
     return r.ok() ? 0 : 2;
 }
 
-QList<int> lisibles(const QByteArray &c)
+QList<qint64> lisibles(const QByteArray &c)
 {
     return lirejeux(c).positions;
 }

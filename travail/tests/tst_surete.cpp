@@ -218,7 +218,8 @@ void TstSurete::reparation_data()
     QTest::newRow("fin coupée") << jeu(10) + jeu(11) + coupe << jeu(10) + jeu(11) << coupe;
     QTest::newRow("jeu illisible au milieu") << jeu(10) + cheval25 + jeu(12) << jeu(10) + jeu(12) << cheval25;
     QTest::newRow("les deux") << cheval25 + jeu(11) + coupe << jeu(11) << cheval25 + coupe;
-    QTest::newRow("sans fin de ligne") << jeu(10) + jeu(11).chopped(2) << jeu(10) + jeu(11) << QByteArray();
+    // A last value without its line end may have been cut ("0" of "05"): set aside too.
+    QTest::newRow("sans fin de ligne") << jeu(10) + jeu(11).chopped(2) << jeu(10) << jeu(11).chopped(2);
     QTest::newRow("CR sans LF") << jeu(10) + jeu(11).chopped(1) << jeu(10) + jeu(11) << QByteArray();
     QTest::newRow("rien de lisible") << coupe << QByteArray() << coupe;
     QTest::newRow("virgule après le dernier lisible") << jeu(10).chopped(2) + ",\"tierc" << jeu(10) << QByteArray("\"tierc");
