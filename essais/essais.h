@@ -6,6 +6,7 @@
 #include "commun/dialogue.h"
 #include "commun/fenetre.h"
 #include "ticket/surface.h"
+#include "travail/jeu.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -15,6 +16,7 @@
 #include <QString>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QTimer>
 
 #include <functional>
@@ -156,6 +158,41 @@ T *dans(QWidget *fenetre, const QString &nom)
 inline void francais()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+
+// A saved bet of that type, stake, "all orders" and horses.
+inline travail::Jeu jeu(const QString &type, float mult, bool dtlo, std::initializer_list<qint16> chevaux)
+{
+    travail::Jeu j;
+    j.typedejeu = type;
+    j.mult = mult;
+    j.dtlo = dtlo;
+    j.chevaux[0] = static_cast<qint16>(chevaux.size());
+    int i = 1;
+    for (qint16 h : chevaux)
+        j.chevaux[i++] = h;
+    return j;
+}
+
+// A small BMP of w × h black pixels stating `ppm` pixels per metre (0: none).
+inline QByteArray bmp(int w, int h, int ppm)
+{
+    const int ligne = (w * 3 + 3) / 4 * 4;
+    QByteArray o(54 + ligne * h, '\0');
+    auto *p = reinterpret_cast<uchar *>(o.data());
+    p[0] = 'B';
+    p[1] = 'M';
+    qToLittleEndian<quint32>(o.size(), p + 2);
+    qToLittleEndian<quint32>(54, p + 10);
+    qToLittleEndian<quint32>(40, p + 14);
+    qToLittleEndian<qint32>(w, p + 18);
+    qToLittleEndian<qint32>(h, p + 22);
+    qToLittleEndian<quint16>(1, p + 26);
+    qToLittleEndian<quint16>(24, p + 28);
+    qToLittleEndian<quint32>(ligne * h, p + 34);
+    qToLittleEndian<qint32>(ppm, p + 38);
+    qToLittleEndian<qint32>(ppm, p + 42);
+    return o;
 }
 
 } // namespace essais

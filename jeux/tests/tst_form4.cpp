@@ -21,21 +21,9 @@
 
 using namespace Qt::StringLiterals;
 using travail::Jeu;
+using essais::jeu;
 
 namespace {
-
-Jeu jeu(const QString &type, float mult, bool dtlo, std::initializer_list<qint16> numeros)
-{
-    Jeu j;
-    j.typedejeu = type;
-    j.mult = mult;
-    j.dtlo = dtlo;
-    j.chevaux[0] = static_cast<qint16>(numeros.size());
-    int i = 1;
-    for (qint16 n : numeros)
-        j.chevaux[i++] = n;
-    return j;
-}
 
 QByteArray fichier(const QList<Jeu> &jeux)
 {

@@ -36,42 +36,8 @@ using Pages = QList<QList<QPoint>>;
 
 namespace {
 
-// A mark of 14 × 18 black pixels at 96 dpi (210 × 270 twips): every pixel of it is ink.
-QByteArray marquenoire()
-{
-    const int w = 14, h = 18, ligne = (w * 3 + 3) / 4 * 4;
-    QByteArray o(54 + ligne * h, '\0');
-    auto *p = reinterpret_cast<uchar *>(o.data());
-    p[0] = 'B';
-    p[1] = 'M';
-    qToLittleEndian<quint32>(o.size(), p + 2);
-    qToLittleEndian<quint32>(54, p + 10);
-    qToLittleEndian<quint32>(40, p + 14);
-    qToLittleEndian<qint32>(w, p + 18);
-    qToLittleEndian<qint32>(h, p + 22);
-    qToLittleEndian<quint16>(1, p + 26);
-    qToLittleEndian<quint16>(24, p + 28);
-    qToLittleEndian<quint32>(ligne * h, p + 34);
-    qToLittleEndian<qint32>(3780, p + 38);
-    qToLittleEndian<qint32>(3780, p + 42);
-    return o;
-}
-
-Jeu jeu(const QString &type, float mult, bool dtlo, std::initializer_list<qint16> numeros)
-{
-    Jeu j;
-    j.typedejeu = type;
-    j.mult = mult;
-    j.dtlo = dtlo;
-    j.chevaux[0] = static_cast<qint16>(numeros.size());
-    int i = 1;
-    for (qint16 n : numeros)
-        j.chevaux[i++] = n;
-    return j;
-}
-
-const QList<Jeu> trois{jeu(u"tiercé"_s, 1, false, {3, 7, 12}), jeu(u"quarté"_s, 2, true, {6, 2, 9, 14}),
-                       jeu(u"quinté"_s, 1, false, {2, 7, 11, 3, 15})};
+const QList<Jeu> trois{essais::jeu(u"tiercé"_s, 1, false, {3, 7, 12}), essais::jeu(u"quarté"_s, 2, true, {6, 2, 9, 14}),
+                       essais::jeu(u"quinté"_s, 1, false, {2, 7, 11, 3, 15})};
 
 QByteArray fichier(const QList<Jeu> &jeux)
 {
@@ -247,7 +213,7 @@ private slots:
     {
         QFile f(m_marque.filePath(u"selec.bmp"_s));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(marquenoire());
+        f.write(essais::bmp(14, 18, 3780));
         f.close();
         ticket::installermarque(f.fileName());
     }

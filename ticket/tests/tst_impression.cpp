@@ -18,27 +18,6 @@ Q_DECLARE_METATYPE(Jeu9)
 
 namespace {
 
-// A small BMP of w × h black pixels stating `ppm` pixels per metre (0: none).
-QByteArray bmp(int w, int h, int ppm)
-{
-    const int ligne = (w * 3 + 3) / 4 * 4;
-    QByteArray o(54 + ligne * h, '\0');
-    auto *p = reinterpret_cast<uchar *>(o.data());
-    p[0] = 'B';
-    p[1] = 'M';
-    qToLittleEndian<quint32>(o.size(), p + 2);
-    qToLittleEndian<quint32>(54, p + 10);
-    qToLittleEndian<quint32>(40, p + 14);
-    qToLittleEndian<qint32>(w, p + 18);
-    qToLittleEndian<qint32>(h, p + 22);
-    qToLittleEndian<quint16>(1, p + 26);
-    qToLittleEndian<quint16>(24, p + 28);
-    qToLittleEndian<quint32>(ligne * h, p + 34);
-    qToLittleEndian<qint32>(ppm, p + 38);
-    qToLittleEndian<qint32>(ppm, p + 42);
-    return o;
-}
-
 Points positions(const QList<Operation> &ops)
 {
     Points r;
@@ -255,7 +234,7 @@ void TestImpression::echecs_data()
                                    << QStringLiteral("est introuvable");
     QTest::newRow("image illisible") << bon << QByteArray("pas une image") << false << QString() << false
                                      << QStringLiteral("est illisible");
-    QTest::newRow("image tronquée") << bon << bmp(14, 18, 3780).left(60) << false << QString() << false
+    QTest::newRow("image tronquée") << bon << essais::bmp(14, 18, 3780).left(60) << false << QString() << false
                                     << QStringLiteral("est illisible");
     QTest::newRow("prefer d'une seule valeur") << essais::lignes({"-15 "}) << QByteArray() << false << QString() << false
                                                << QStringLiteral("est endommagé (ligne 2 : le fichier se termine");
@@ -381,7 +360,7 @@ void TestImpression::marque()
     ticket::installermarque(dossier.filePath(QStringLiteral("selec.bmp")));
     QFile f(dossier.filePath(QStringLiteral("selec.bmp")));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bmp(5, 7, ppm));
+    f.write(essais::bmp(5, 7, ppm));
     f.close();
     const ticket::Marque m = ticket::chargermarque();
     QVERIFY2(m.ok(), qPrintable(m.erreur));
@@ -404,7 +383,7 @@ void TestImpression::marquecherchee()
     const bool sanslocale = form2().imprime(QStringLiteral("tiercé"), 1, j, false);
     QFile f(ailleurs.filePath(QStringLiteral("selec.bmp")));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bmp(3, 4, 0));
+    f.write(essais::bmp(3, 4, 0));
     f.close();
     const bool aveclocale = form2().imprime(QStringLiteral("tiercé"), 1, j, false);
     QDir::setCurrent(avant);
