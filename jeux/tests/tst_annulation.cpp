@@ -26,20 +26,8 @@ using travail::Jeu;
 
 namespace {
 
-Jeu jeu(const QString &type, float mult, std::initializer_list<qint16> chevaux)
-{
-    Jeu j;
-    j.typedejeu = type;
-    j.mult = mult;
-    j.chevaux[0] = static_cast<qint16>(chevaux.size());
-    int i = 1;
-    for (qint16 h : chevaux)
-        j.chevaux[i++] = h;
-    return j;
-}
-
-const QList<Jeu> trois = {jeu(u"tiercé"_s, 1, {3, 7, 12}), jeu(u"quarté"_s, 2, {6, 2, 9, 14}),
-                          jeu(u"quinté"_s, 1, {2, 7, 11, 3, 15})};
+const QList<Jeu> trois = {essais::jeu(u"tiercé"_s, 1, false, {3, 7, 12}), essais::jeu(u"quarté"_s, 2, false, {6, 2, 9, 14}),
+                          essais::jeu(u"quinté"_s, 1, false, {2, 7, 11, 3, 15})};
 
 QByteArray fichier(const QList<Jeu> &jeux)
 {
@@ -151,7 +139,7 @@ void TstAnnulation::modifierpuisabandonner()
     for (int h : {1, 2, 4})
         clic(&saisie, u"Command5(%1)"_s.arg(h));
     clic(&saisie, u"Command9"_s);
-    QCOMPARE(racine.lire(travail::noms::fichier), fichier(trois + QList<Jeu>{jeu(u"tiercé"_s, 2, {1, 2, 4})}));
+    QCOMPARE(racine.lire(travail::noms::fichier), fichier(trois + QList<Jeu>{essais::jeu(u"tiercé"_s, 2, false, {1, 2, 4})}));
     QVERIFY(repondeur.questions.isEmpty());
 }
 
@@ -324,7 +312,7 @@ void TstAnnulation::fichierchangedepuis()
         clic(&form3(), u"Command5(%1)"_s.arg(h));
     clic(&form3(), u"Command9"_s);
     const QByteArray apres = racine.lire(travail::noms::fichier);
-    QCOMPARE(apres, fichier({trois[1], trois[2], jeu(u"quinté"_s, 1, {1, 2, 3, 4, 5})}));
+    QCOMPARE(apres, fichier({trois[1], trois[2], essais::jeu(u"quinté"_s, 1, false, {1, 2, 3, 4, 5})}));
 
     action("annulermn")->trigger();
     QCOMPARE(racine.lire(travail::noms::fichier), apres);
