@@ -14,11 +14,15 @@ namespace basedetrois {
 bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<travail::Resultat()> &changer)
 {
     travail::Resultat r;
+    bool entame = false;   // the command failed after changing a file
     {
         std::optional<travail::annulation::Modification> modification;
+        QList<QByteArray> avant;
         if (!chemins.isEmpty()) {
             modification.emplace(chemins);
             r = modification->resultat();
+            for (const QString &chemin : chemins)
+                travail::FichierDeTravail(chemin).lire(avant.emplace_back());
         }
         if (r.ok())
             r = changer();
@@ -27,7 +31,17 @@ bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<
                 modification->reussie();
             return true;
         }
+        // A file left changed by a command that failed half way can still be put back.
+        for (qsizetype i = 0; modification && modification->resultat().ok() && i < chemins.size(); ++i) {
+            QByteArray maintenant;
+            travail::FichierDeTravail(chemins[i]).lire(maintenant);
+            entame = entame || maintenant != avant[i];
+        }
+        if (entame)
+            modification->reussie();
     }
+    if (entame)
+        r.erreur += QStringLiteral("\n\n« Annuler la dernière modification » remet les fichiers comme ils étaient.");
     curseur::normal();   // the user reads the message with the usual pointer
     if (r.finabimee) {
         // Nothing was appended onto a damaged end: once it is repaired, the same again.

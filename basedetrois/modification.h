@@ -13,7 +13,9 @@ class QWidget;
 
 namespace basedetrois {
 
-// Runs `changer` with the undo copy of `chemins` (none when empty); true when it succeeded. A save refused
+// Runs `changer` with the undo copy of `chemins` (none when empty); true when it succeeded.
+// When it fails after changing one of the files, the copy is kept for undo, and the
+// message says so. A save refused
 // because the saved bets file ends on a damaged record offers its repair, then runs
 // `changer` again.
 bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<travail::Resultat()> &changer);

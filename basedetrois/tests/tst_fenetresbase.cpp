@@ -103,6 +103,7 @@ private slots:
     void fenetressuivent();
     void ecritureimpossible_data();
     void ecritureimpossible();
+    void basealamoitie();
     void effacementsuivi();
     void cheminentier();
 };
@@ -583,6 +584,60 @@ void TstFenetresBase::ecritureimpossible()
     QCOMPARE(racine.lire(travail::noms::duo), duo);
     QVERIFY(!form1().findChild<QAction *>(QStringLiteral("annulermn"))->isEnabled());
     QVERIFY(!curseur::ensablier());
+}
+
+namespace {
+
+// The couples can be rewritten once, then nothing more: the base cannot be written after
+// them, nor the couples put back.
+class Epuise : public travail::Disque
+{
+public:
+    Epuise(QString mabase, QString duo) : m_mabase(std::move(mabase)), m_duo(std::move(duo)) {}
+    bool etape(travail::Etape e, const QString &fichier) override
+    {
+        if (e != travail::Etape::tamponecrit)
+            return true;
+        if (fichier == m_duo)
+            return m_duos++ == 0;
+        return fichier != m_mabase;
+    }
+
+private:
+    QString m_mabase;
+    QString m_duo;
+    int m_duos = 0;
+};
+
+} // namespace
+
+// A new base that fails half way, its couples already dropped and not put back: the
+// undo copy is kept, and puts them back.
+void TstFenetresBase::basealamoitie()
+{
+    essais::Racine racine;
+    essais::Repondeur repondeur;
+    const QByteArray base = essais::lignes({"1", "2", "5"});
+    const QByteArray duo = couples({{4, 9}, {3, 8}});
+    racine.ecrire(travail::noms::mabase, base);
+    racine.ecrire(travail::noms::duo, duo);
+    form1().ouvrir();
+    form9().ouvrir();
+    QTest::keyClick(&form9(), Qt::Key_Backspace);
+    clics(form9(), {3, 7, 12});
+    Epuise epuise(racine.chemin(travail::noms::mabase), racine.chemin(travail::noms::duo));
+    travail::Disque *avant = travail::installer(&epuise);
+    QTest::keyClicks(&form9(), "s");
+    travail::installer(avant);
+    QVERIFY(form9().estouverte());
+    QCOMPARE(racine.lire(travail::noms::mabase), base);
+    QCOMPARE(racine.lire(travail::noms::duo), couples({{4, 9}}));
+    QCOMPARE(repondeur.questions.size(), 1);
+    QVERIFY2(repondeur.questions[0].texte.contains(QStringLiteral("Annuler la dernière modification")),
+             qPrintable(repondeur.questions[0].texte));
+    form1().findChild<QAction *>(QStringLiteral("annulermn"))->trigger();
+    QCOMPARE(racine.lire(travail::noms::duo), duo);
+    QCOMPARE(racine.lire(travail::noms::mabase), base);
 }
 
 // The clear command empties the summary on screen, so that "(e)" cannot save a quinté the
