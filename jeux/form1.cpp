@@ -208,9 +208,12 @@ void Form1::chargement()
     bool abime = false;
     if (probleme.isEmpty()) {
         probleme = lus.message(f.chemin());
-        const travail::Fin fin = travail::examinerfin(contenu, travail::valeursparjeu);
-        if (probleme.isEmpty() && !fin.entiere)
-            probleme = travail::textefin(f.chemin(), fin);
+        // Read whole and ended by a line end, the file ends on a whole record: the reader
+        // reports a record cut short; only a last line end without its LF is left to look at.
+        if (probleme.isEmpty() && !contenu.isEmpty() && !contenu.endsWith('\n')) {
+            if (const travail::Fin fin = travail::examinerfin(contenu, travail::valeursparjeu); !fin.entiere)
+                probleme = travail::textefin(f.chemin(), fin);
+        }
         abime = !probleme.isEmpty();
     }
 
