@@ -2,6 +2,7 @@
 // "(E) Enregistrer tout", the load of the summary window, and applying a ranking.
 // Run by hand: ./build/bench_bilan [repetitions]
 
+#include "bench/chrono.h"
 #include "commun/fenetre.h"
 #include "jeux/form1.h"
 #include "quintes/bilan.h"
@@ -37,16 +38,8 @@ QByteArray toutesles15504()
 // Best and median of `fois` runs, in milliseconds; `avant` runs untimed before each.
 void mesurer(const char *nom, int fois, const std::function<void()> &avant, const std::function<void()> &travail)
 {
-    QList<double> ms;
-    for (int i = 0; i < fois; ++i) {
-        avant();
-        QElapsedTimer t;
-        t.start();
-        travail();
-        ms.append(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-52s meilleur %8.1f ms   médian %8.1f ms   (%d fois)\n", nom, ms.first(), ms[ms.size() / 2], fois);
+    const chrono::Temps t = chrono::mesurer(fois, travail, avant);
+    std::printf("%-52s meilleur %8.1f ms   médian %8.1f ms   (%d fois)\n", nom, t.meilleur, t.median, fois);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // the plain append of before (no check, no flush).
 // Run by hand: ./build/bench_ecriture [n...]
 
+#include "bench/chrono.h"
 #include "quintes/bilan.h"
 #include "quintes/combinaison.h"
 #include "travail/annulation.h"
@@ -57,16 +58,8 @@ void ecrire(const QString &chemin, const QByteArray &octets)
 // Median and best of `fois` runs, in milliseconds; `avant` runs untimed before each.
 void mesurer(const char *nom, int fois, const std::function<void()> &avant, const std::function<void()> &travail)
 {
-    QList<double> ms;
-    for (int i = 0; i < fois; ++i) {
-        avant();
-        QElapsedTimer t;
-        t.start();
-        travail();
-        ms.append(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    std::printf("  %-58s médian %8.1f ms   meilleur %8.1f ms  (%d fois)\n", nom, ms[ms.size() / 2], ms.first(), fois);
+    const chrono::Temps t = chrono::mesurer(fois, travail, avant);
+    std::printf("  %-58s médian %8.1f ms   meilleur %8.1f ms  (%d fois)\n", nom, t.median, t.meilleur, fois);
 }
 
 void verifier(const travail::Resultat &r)

@@ -4,6 +4,7 @@
 
 #include "arrivee/fenetrearrivee.h"
 #include "arrivee/gains.h"
+#include "bench/chrono.h"
 #include "commun/fenetre.h"
 #include "travail/fichierdetravail.h"
 #include "travail/jeu.h"
@@ -48,15 +49,7 @@ QList<travail::Jeu> jeux(int nombre)
 
 double mediane(int fois, const std::function<void()> &f)
 {
-    QList<double> temps;
-    for (int i = 0; i < fois; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        temps.append(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(temps.begin(), temps.end());
-    return temps[temps.size() / 2];
+    return chrono::mesurer(fois, f).median;
 }
 
 } // namespace

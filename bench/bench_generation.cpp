@@ -2,6 +2,7 @@
 // long the generator window takes to open with its 15504 lines.
 // Run by hand: ./build/bench_generation (headless unless a display is asked for).
 
+#include "bench/chrono.h"
 #include "jeux/form1.h"
 #include "quintes/form5.h"
 #include "quintes/generation.h"
@@ -26,15 +27,8 @@ namespace {
 // Milliseconds of the fastest and the median of `fois` runs.
 std::pair<double, double> mesurer(int fois, const std::function<void()> &travail)
 {
-    std::vector<double> durees;
-    for (int i = 0; i < fois; ++i) {
-        QElapsedTimer t;
-        t.start();
-        travail();
-        durees.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(durees.begin(), durees.end());
-    return {durees.front(), durees[durees.size() / 2]};
+    const chrono::Temps t = chrono::mesurer(fois, travail);
+    return {t.meilleur, t.median};
 }
 
 void ecrire(const QString &chemin, const QByteArray &octets)
