@@ -7,10 +7,13 @@ namespace basedetrois {
 using travail::FichierDeTravail;
 using travail::Resultat;
 
-Resultat sauverbase(const Base &base, const QString &mabase, const QString &duo, const QString &tampon, int *retires)
+Resultat sauverbase(const Base &base, const QString &mabase, const QString &duo, const QString &tampon, int *retires,
+                    bool *entame)
 {
     if (retires)
         *retires = 0;
+    if (entame)
+        *entame = false;
     const FichierDeTravail fduo(duo);
     QByteArray avant;
     if (Resultat r = fduo.lire(avant); !r.ok())
@@ -29,8 +32,11 @@ Resultat sauverbase(const Base &base, const QString &mabase, const QString &duo,
     if (Resultat r = FichierDeTravail(mabase).remplacerpartampon(tampon, enregistrement(base)); !r.ok()) {
         // The couples go back with the old base they belong to.
         if (!aretirer.isEmpty())
-            if (Resultat remis = fduo.remplacerpartampon(tampon, avant); !remis.ok())
+            if (Resultat remis = fduo.remplacerpartampon(tampon, avant); !remis.ok()) {
                 r.erreur += QStringLiteral("\n\nDe plus, les couples retirés n'ont pas pu être remis : ") + remis.erreur;
+                if (entame)
+                    *entame = true;
+            }
         return r;
     }
     if (retires)

@@ -8,9 +8,10 @@ namespace basedetrois {
 
 // Saves a new base: first drops from `duo` every couple that holds one of its horses
 // (`retires` gets how many), then replaces `mabase`. Records of `duo` that cannot be read
-// stay as they are. When the base cannot be written, `duo` is put back as it was.
+// stay as they are. When the base cannot be written, `duo` is put back as it was; when
+// even that fails, `entame` is set: `duo` is left changed.
 travail::Resultat sauverbase(const Base &base, const QString &mabase, const QString &duo, const QString &tampon,
-                             int *retires = nullptr);
+                             int *retires = nullptr, bool *entame = nullptr);
 
 // Replaces `duo` by `couples`, in that order.
 travail::Resultat ecrirecouples(const QList<Couple> &couples, const QString &duo, const QString &tampon);

@@ -100,8 +100,9 @@ void Form9::sauvegarder()
     const travail::Depot &d = travail::depot();
     // The old base and the couples dropped with it can be put back.
     int retires = 0;
-    if (!basedetrois::modifier(this, {d.mabase(), d.duo()},
-                               [&] { return basedetrois::sauverbase(m_base, d.mabase(), d.duo(), d.tampon(), &retires); }))
+    if (!basedetrois::modifier(this, {d.mabase(), d.duo()}, std::function<travail::Resultat(bool &)>([&](bool &entame) {
+                                   return basedetrois::sauverbase(m_base, d.mabase(), d.duo(), d.tampon(), &retires, &entame);
+                               })))
         return;
     fermer();
     travail::depot().annoncerbase();

@@ -11,34 +11,23 @@
 
 namespace basedetrois {
 
-bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<travail::Resultat()> &changer)
+bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<travail::Resultat(bool &entame)> &changer)
 {
     travail::Resultat r;
     bool entame = false;   // the command failed after changing a file
     {
         std::optional<travail::annulation::Modification> modification;
-        QList<QByteArray> avant;
         if (!chemins.isEmpty()) {
             modification.emplace(chemins);
             r = modification->resultat();
-            for (const QString &chemin : chemins)
-                travail::FichierDeTravail(chemin).lire(avant.emplace_back());
         }
         if (r.ok())
-            r = changer();
-        if (r.ok()) {
-            if (modification)
-                modification->reussie();
-            return true;
-        }
-        // A file left changed by a command that failed half way can still be put back.
-        for (qsizetype i = 0; modification && modification->resultat().ok() && i < chemins.size(); ++i) {
-            QByteArray maintenant;
-            travail::FichierDeTravail(chemins[i]).lire(maintenant);
-            entame = entame || maintenant != avant[i];
-        }
-        if (entame)
+            r = changer(entame);
+        // Done, or left half done: either way the copy can put the files back.
+        if (modification && (r.ok() || entame))
             modification->reussie();
+        if (r.ok())
+            return true;
     }
     if (entame)
         r.erreur += QStringLiteral("\n\n« Annuler la dernière modification » remet les fichiers comme ils étaient.");
@@ -52,6 +41,11 @@ bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<
     }
     dialogue::message(fenetre, r.erreur, dialogue::Icone::critique);
     return false;
+}
+
+bool modifier(QWidget *fenetre, const QStringList &chemins, const std::function<travail::Resultat()> &changer)
+{
+    return modifier(fenetre, chemins, std::function<travail::Resultat(bool &)>([&changer](bool &) { return changer(); }));
 }
 
 bool reparercouples(QWidget *fenetre, const QString &texte, const QString &duo, const Base &base)
