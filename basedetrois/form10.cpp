@@ -1,5 +1,6 @@
 #include "basedetrois/form10.h"
 
+#include "basedetrois/chevaux.h"
 #include "basedetrois/couples.h"
 #include "basedetrois/modification.h"
 #include "commun/controles.h"
@@ -42,14 +43,7 @@ Form10::Form10() : Fenetre(QStringLiteral("Form10"))
     Label3 = etiquette(this, QStringLiteral("Label3"));
     placer(Label3, 240, 2400, 6015, 375);
 
-    for (int i = 1; i <= 20; ++i) {
-        QPushButton *b = bouton(this, QStringLiteral("Command1(%1)").arg(i), QString::number(i));
-        b->setAccessibleName(QStringLiteral("cheval %1").arg(i));
-        b->setFocusPolicy(Qt::TabFocus);   // Enter keeps validating after a click
-        placer(b, 240 + 600 * ((i - 1) % 10), 600 + 600 * ((i - 1) / 10), 615, 615);
-        connect(b, &QPushButton::clicked, this, [this, i] { choisir(static_cast<qint16>(i)); });
-        Command1[i] = b;
-    }
+    Command1 = basedetrois::boutonschevaux(this, [this](qint16 cheval) { choisir(cheval); });
 
     List1 = new Liste(this);
     List1->setObjectName(QStringLiteral("List1"));

@@ -1,5 +1,6 @@
 #include "basedetrois/form9.h"
 
+#include "basedetrois/chevaux.h"
 #include "basedetrois/couples.h"
 #include "basedetrois/modification.h"
 #include "commun/controles.h"
@@ -22,15 +23,7 @@ Form9::Form9() : Fenetre(QStringLiteral("Form9"))
     Label1 = etiquette(this, QStringLiteral("Label1"));
     placer(Label1, 240, 120, 6015, 375);
 
-    for (int i = 1; i <= 20; ++i) {
-        QPushButton *b = bouton(this, QStringLiteral("Command1(%1)").arg(i), QString::number(i));
-        b->setAccessibleName(QStringLiteral("cheval %1").arg(i));
-        // A click does not take the focus from the default button: Enter saves.
-        b->setFocusPolicy(Qt::TabFocus);
-        placer(b, 240 + 600 * ((i - 1) % 10), 600 + 600 * ((i - 1) / 10), 615, 615);
-        connect(b, &QPushButton::clicked, this, [this, i] { choisir(static_cast<qint16>(i)); });
-        Command1[i] = b;
-    }
+    Command1 = basedetrois::boutonschevaux(this, [this](qint16 cheval) { choisir(cheval); });
     auto commande = [this](const QString &nom, const QString &texte, int gauche, void (Form9::*action)()) {
         QPushButton *b = bouton(this, nom, texte);
         placer(b, gauche, 2640, 1695, 615);

@@ -23,18 +23,6 @@
 
 namespace {
 
-QByteArray toutesles15504()
-{
-    QByteArray r;
-    for (qint16 a = 1; a <= 16; ++a)
-        for (qint16 b = a + 1; b <= 17; ++b)
-            for (qint16 c = b + 1; c <= 18; ++c)
-                for (qint16 d = c + 1; d <= 19; ++d)
-                    for (qint16 e = d + 1; e <= 20; ++e)
-                        r += quintes::enregistrement({a, b, c, d, e});
-    return r;
-}
-
 // Best and median of `fois` runs, in milliseconds; `avant` runs untimed before each.
 void mesurer(const char *nom, int fois, const std::function<void()> &avant, const std::function<void()> &travail)
 {
@@ -56,7 +44,7 @@ int main(int argc, char *argv[])
     const QString quinte = travail::chemin(travail::noms::quinte);
     const QString quinteo = travail::chemin(travail::noms::quinteo);
     const QString fichier = travail::chemin(travail::noms::fichier);
-    const QByteArray sansordre = toutesles15504();
+    const QByteArray sansordre = chrono::toutesles15504();
     travail::FichierDeTravail(quinte).reecrire(sansordre);
 
     quintes::Classement classement;

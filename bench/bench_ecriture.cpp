@@ -36,18 +36,6 @@ QByteArray jeux(int n)
     return r;
 }
 
-QByteArray quintesordonnes()
-{
-    QByteArray r;
-    for (qint16 a = 1; a <= 16; ++a)
-        for (qint16 b = a + 1; b <= 17; ++b)
-            for (qint16 c = b + 1; c <= 18; ++c)
-                for (qint16 d = c + 1; d <= 19; ++d)
-                    for (qint16 e = d + 1; e <= 20; ++e)
-                        r += quintes::enregistrement({a, b, c, d, e});
-    return r;
-}
-
 void ecrire(const QString &chemin, const QByteArray &octets)
 {
     QFile f(chemin);
@@ -85,13 +73,13 @@ int main(int argc, char *argv[])
     const QString tampon = travail::chemin(travail::noms::tampon);
     const QString quinteo = travail::chemin(travail::noms::quinteo);
     const travail::FichierDeTravail f(fichier);
-    ecrire(quinteo, quintesordonnes());
+    ecrire(quinteo, chrono::toutesles15504());
     travail::Jeu un;
     un.chevaux = {5, 1, 2, 3, 4, 5, 0, 0, 0};
     const QByteArray unjeu = travail::enregistrement(un);
     const int fois = 9;
     QByteArray quinzemille;
-    for (const quintes::Combinaison &k : quintes::lirecombinaisons(quintesordonnes()).combinaisons)
+    for (const quintes::Combinaison &k : quintes::lirecombinaisons(chrono::toutesles15504()).combinaisons)
         quinzemille += travail::enregistrement(quintes::jeubilan(k));
 
     for (int n : tailles) {

@@ -1,7 +1,11 @@
 #pragma once
-// How the benchmarks time a piece of work: `fois` runs, each after an untimed `avant`,
-// in milliseconds; the fastest and the median.
+// What the benchmarks share: how they time a piece of work (`fois` runs, each after an
+// untimed `avant`, in milliseconds: the fastest and the median), and the largest quinté
+// file, all 15 504 combinations of the twenty horses.
 
+#include "quintes/combinaison.h"
+
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
 
@@ -28,6 +32,18 @@ inline Temps mesurer(int fois, const std::function<void()> &travail, const std::
     }
     std::sort(ms.begin(), ms.end());
     return {ms.first(), ms[ms.size() / 2]};
+}
+
+inline QByteArray toutesles15504()
+{
+    QByteArray r;
+    for (qint16 a = 1; a <= 16; ++a)
+        for (qint16 b = a + 1; b <= 17; ++b)
+            for (qint16 c = b + 1; c <= 18; ++c)
+                for (qint16 d = c + 1; d <= 19; ++d)
+                    for (qint16 e = d + 1; e <= 20; ++e)
+                        r += quintes::enregistrement({a, b, c, d, e});
+    return r;
 }
 
 } // namespace chrono

@@ -174,6 +174,15 @@ inline travail::Jeu jeu(const QString &type, float mult, bool dtlo, std::initial
     return j;
 }
 
+// The bytes of a saved bets file holding `jeux`.
+inline QByteArray fichier(const QList<travail::Jeu> &jeux)
+{
+    QByteArray r;
+    for (const travail::Jeu &j : jeux)
+        r += travail::enregistrement(j);
+    return r;
+}
+
 // A small BMP of w × h black pixels stating `ppm` pixels per metre (0: none).
 inline QByteArray bmp(int w, int h, int ppm)
 {

@@ -23,15 +23,9 @@ using namespace Qt::StringLiterals;
 using travail::Jeu;
 using essais::jeu;
 
-namespace {
+using essais::fichier;
 
-QByteArray fichier(const QList<Jeu> &jeux)
-{
-    QByteArray r;
-    for (const Jeu &j : jeux)
-        r += travail::enregistrement(j);
-    return r;
-}
+namespace {
 
 // Five distinct bets.
 const QList<Jeu> cinq{

@@ -34,18 +34,12 @@ using namespace Qt::StringLiterals;
 using travail::Jeu;
 using Pages = QList<QList<QPoint>>;
 
+using essais::fichier;
+
 namespace {
 
 const QList<Jeu> trois{essais::jeu(u"tiercé"_s, 1, false, {3, 7, 12}), essais::jeu(u"quarté"_s, 2, true, {6, 2, 9, 14}),
                        essais::jeu(u"quinté"_s, 1, false, {2, 7, 11, 3, 15})};
-
-QByteArray fichier(const QList<Jeu> &jeux)
-{
-    QByteArray r;
-    for (const Jeu &j : jeux)
-        r += travail::enregistrement(j);
-    return r;
-}
 
 bool poppler()
 {
