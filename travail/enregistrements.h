@@ -20,40 +20,47 @@ struct Dommage
     QString raison;
 };
 
-// Reads records of `valeurs` values one after another. `lire(lecture)` takes one record;
-// `controle(record)` says what is wrong with a record whose values all had the right form
-// (empty when nothing); a sound record goes to `garder(record, k)`, k its number from 1
-// (a qint64: a file may hold more records than an int counts).
-// A damaged record is reported and stepped over, so that the next one is read in place;
-// a record cut short ends the reading. The bytes are never changed.
+// Reads the next record of `valeurs` values, number k + 1: `lire(lecture)` takes one
+// record; `controle(record)` says what is wrong with a record whose values all had the
+// right form (empty when nothing); a sound record goes to `garder(record, k)`, k its number
+// from 1 (a qint64: a file may hold more records than an int counts). A damaged record is
+// added to `dommages` and stepped over, so that the next one is read in place. False when
+// the reading cannot go on (a record cut short). The bytes are never changed.
+template<class Lire, class Controle, class Garder>
+bool enregistrementsuivant(Lecture &lecture, qint64 &k, int valeurs, Lire &lire, Controle &controle, Garder &garder,
+                           QList<Dommage> &dommages)
+{
+    ++k;
+    const qint64 premiere = lecture.valeurs();
+    qint64 ligne = lecture.lignesuivante();
+    auto enregistrement = lire(lecture);
+    QString raison;
+    if (!lecture.valide()) {
+        raison = lecture.erreur();
+        ligne = lecture.ligne();
+    } else {
+        raison = controle(enregistrement);
+    }
+    if (raison.isEmpty()) {
+        garder(std::move(enregistrement), k);
+        return true;
+    }
+    dommages.append({k, ligne, raison});
+    lecture.reprendre();
+    while (lecture.valeurs() - premiere < valeurs && lecture.passer()) {
+    }
+    return lecture.valide();
+}
+
+// Every record of the file, one after another, as enregistrementsuivant() reads them; a
+// record cut short ends the reading.
 template<class Lire, class Controle, class Garder>
 QList<Dommage> lireenregistrements(const QByteArray &contenu, int valeurs, Lire lire, Controle controle, Garder garder)
 {
     QList<Dommage> dommages;
     Lecture lecture(contenu);
     qint64 k = 0;
-    while (!lecture.fini()) {
-        ++k;
-        const qint64 premiere = lecture.valeurs();
-        qint64 ligne = lecture.lignesuivante();
-        auto enregistrement = lire(lecture);
-        QString raison;
-        if (!lecture.valide()) {
-            raison = lecture.erreur();
-            ligne = lecture.ligne();
-        } else {
-            raison = controle(enregistrement);
-        }
-        if (raison.isEmpty()) {
-            garder(std::move(enregistrement), k);
-            continue;
-        }
-        dommages.append({k, ligne, raison});
-        lecture.reprendre();
-        while (lecture.valeurs() - premiere < valeurs && lecture.passer()) {
-        }
-        if (!lecture.valide())
-            break;
+    while (!lecture.fini() && enregistrementsuivant(lecture, k, valeurs, lire, controle, garder, dommages)) {
     }
     return dommages;
 }

@@ -6,9 +6,16 @@
 
 #include <QDir>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace travail {
 
@@ -160,12 +167,134 @@ QString typelu(QByteArrayView octets)
     return decode1252(octets);
 }
 
-// Every record in one pass over the bytes; `garder(jeu, k)` gets the sound ones.
+std::uint64_t mot8(const char *p) noexcept
+{
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// f(0), f(1), … f(N - 1) written out one after another: the loops over the values of one
+// record are short and of fixed length, and unrolled they cost half as many instructions.
+template<int N, class F>
+void pourchaque(F f)
+{
+    [&]<int... I>(std::integer_sequence<int, I...>) { (f(I), ...); }(std::make_integer_sequence<int, N>{});
+}
+
+// The 64 bytes from p as three masks, bit i for p[i]: line feeds, carriage returns, digits.
+struct Masques
+{
+    std::uint64_t lf = 0;
+    std::uint64_t cr = 0;
+    std::uint64_t chiffres = 0;
+};
+
+Masques masques(const char *p) noexcept
+{
+    Masques m;
+#if defined(__SSE2__) || defined(_M_X64)
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i zero = _mm_set1_epi8('0');
+    const __m128i neuf = _mm_set1_epi8(9);
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
+        const __m128i c = _mm_sub_epi8(v, zero);   // a digit is then 0 to 9, unsigned
+        const auto bits = [](__m128i x) { return std::uint64_t(static_cast<std::uint16_t>(_mm_movemask_epi8(x))); };
+        m.lf |= bits(_mm_cmpeq_epi8(v, lf)) << (16 * i);
+        m.cr |= bits(_mm_cmpeq_epi8(v, cr)) << (16 * i);
+        m.chiffres |= bits(_mm_cmpeq_epi8(_mm_min_epu8(c, neuf), c)) << (16 * i);
+    }
+#else
+    for (int i = 0; i < 64; ++i) {
+        m.lf |= std::uint64_t(p[i] == '\n') << i;
+        m.cr |= std::uint64_t(p[i] == '\r') << i;
+        m.chiffres |= std::uint64_t(p[i] >= '0' && p[i] <= '9') << i;
+    }
+#endif
+    return m;
+}
+
+// What the reader below may read from its start: the 64 bytes of its masks (a record it
+// takes is 59 bytes at most), and a few more when a record it refuses runs past them.
+constexpr qsizetype tailleecrite = 80;
+
+// A sound bet exactly as enregistrement() writes it, stake and horses of one or two
+// digits, CR LF after each value: the record of nearly every file, read with no bound
+// check per byte (the caller leaves it `tailleecrite` bytes at least) and checked as
+// controle() checks it. The line ends, carriage returns and digits of the next 64 bytes
+// are found at once: each value's place is known without reading the one before it, the
+// form of all the values is checked in a few operations, and no branch depends on a
+// value's length (horse numbers mix one and two digits at random). For any other record
+// it answers false, takes nothing, and the general reading reads the record from the same
+// place, with its damage if it has one.
+bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
+{
+    const char *const p = e.debut();
+    const Masques m = masques(p);
+    // The type, its closing quote at 7, CR LF at 8 and 9.
+    const std::uint64_t type = mot8(p);
+    const int k = type == mot8("\"tierc\xE9\"") ? 3 : type == mot8("\"quart\xE9\"") ? 4 : type == mot8("\"quint\xE9\"") ? 5 : 0;
+    bool ok = (k != 0) & ((m.lf & 0x3FF) == (1u << 9)) & ((m.cr & 0x3FF) == (1u << 8));
+    // The eleven line ends after it: the stake, the Boolean, the nine slots.
+    std::uint64_t lf = m.lf & (m.lf - 1);
+    int fins[11];
+    pourchaque<11>([&](int i) {
+        fins[i] = std::countr_zero(lf);   // 64 when there is none left: refused below
+        lf &= lf - 1;
+    });
+    ok &= fins[10] < 64;
+    const int fin = fins[10] + 1;   // the record's length
+    const std::uint64_t etendue = (fin >= 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << fin) - 1) & ~std::uint64_t(0x3FF);
+    // The Boolean's text, from after the stake's line end to its own CR.
+    const int b = fins[0] + 1;
+    const int longueur = fins[1] - b - 1;
+    const std::uint64_t booleen = mot8(p + b);
+    const bool vrai = (longueur == 6) & (booleen == mot8("#TRUE#\r\n"));
+    ok &= vrai | ((longueur == 7) & (booleen == mot8("#FALSE#\r")));
+    const std::uint64_t texte = ((std::uint64_t(1) << longueur) - 1) << b;   // longueur is 6 or 7 here
+    // Every other byte a digit, a CR or a LF; a CR before each LF and nowhere else; no
+    // value empty (a LF, or the stake's start, followed by a CR); none of three digits.
+    const std::uint64_t lfs = m.lf & etendue;
+    ok &= ((m.chiffres | m.cr | m.lf | texte) & etendue) == etendue;
+    ok &= (m.cr & etendue) == (lfs >> 1);
+    ok &= (((lfs << 1) | (std::uint64_t(1) << 10)) & m.cr) == 0;
+    ok &= (m.chiffres & (m.chiffres >> 1) & (m.chiffres >> 2) & etendue) == 0;
+    // The values, one or two digits each.
+    const auto nombre = [p](int debut, int finligne) {
+        const unsigned a = static_cast<unsigned char>(p[debut]) - unsigned('0');
+        const unsigned b = static_cast<unsigned char>(p[debut + 1]) - unsigned('0');
+        return static_cast<qint16>(finligne - debut == 3 ? a * 10 + b : a);
+    };
+    const qint16 mult = nombre(10, fins[0]);
+    std::array<qint16, 9> chevaux;
+    pourchaque<9>([&](int i) { chevaux[i] = nombre(fins[i + 1] + 1, fins[i + 2]); });
+    // The stakes 1, 2, 3, 4, 5, 10 and 20 as bits.
+    constexpr std::uint32_t lesmises = (1u << 1) | (1u << 2) | (1u << 3) | (1u << 4) | (1u << 5) | (1u << 10) | (1u << 20);
+    ok &= (mult < 32) & ((lesmises >> (mult & 31)) & 1u);
+    const qint16 nb = chevaux[0];
+    ok &= (nb >= k) & (nb <= 8);
+    pourchaque<8>([&](int i) {
+        const qint16 h = chevaux[i + 1];
+        ok &= i < nb ? static_cast<unsigned>(h - 1) < 20u : h == 0;
+    });
+    if (!ok)
+        return false;
+    j.typedejeu = k == 3 ? TypeDePari::tierce : k == 4 ? TypeDePari::quarte : TypeDePari::quinte;
+    j.mult = mult;
+    j.dtlo = vrai;
+    j.chevaux = chevaux;
+    e.avancer(p + fin, valeursparjeu);
+    return true;
+}
+
+// Every record in one pass over the bytes; `garder(jeu, k)` gets the sound ones. Runs of
+// records in the program's own form go through lireecrit() straight from the bytes; any
+// other record through the general reading, from the same place.
 template<class Garder>
 QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
 {
-    // The record in the form the program writes it first, the general reading from the
-    // same place for any other form.
     const auto lire = [](Lecture &lecture) {
         Jeu j;
         Lecture::Ecrits e = lecture.ecrits();
@@ -187,7 +316,20 @@ QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
             v = lecture.entier16();
         return j;
     };
-    return lireenregistrements(contenu, valeursparjeu, lire, controle, garder);
+    const auto verifier = [](const Jeu &j) { return controle(j); };
+    QList<Dommage> dommages;
+    Lecture lecture(contenu);
+    qint64 k = 0;
+    for (;;) {
+        Lecture::Ecrits e = lecture.ecrits();
+        Jeu j;
+        while (e.reste() >= tailleecrite && lireecrit(e, j))
+            garder(j, ++k);
+        lecture.prendre(e);
+        if (lecture.fini() || !enregistrementsuivant(lecture, k, valeursparjeu, lire, verifier, garder, dommages))
+            break;
+    }
+    return dommages;
 }
 
 QString messagedommages(const QList<Dommage> &dommages, bool utf8, qint64 lisibles, const QString &chemin)

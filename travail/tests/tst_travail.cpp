@@ -44,6 +44,8 @@ private slots:
     void relirejeux();
     void jeuxendommages_data();
     void jeuxendommages();
+    void formeecrite_data();
+    void formeecrite();
 };
 
 void TstTravail::ecriture_data()
@@ -550,6 +552,82 @@ void TstTravail::jeuxendommages()
     QVERIFY(message.contains(QStringLiteral("ligne %1").arg(ligne)));
     QVERIFY(message.contains(QStringLiteral("n'a pas été modifié")));
     QCOMPARE(message.contains(QStringLiteral("UTF-8")), utf8);
+}
+
+// A record read where the bytes after it leave room for the reading of the program's own
+// form (a file of many bets) is read as the same record at the end of a file, where only
+// the general reading reads it: the same bet, or the same damage at the same line.
+void TstTravail::formeecrite_data()
+{
+    QTest::addColumn<QByteArray>("premier");
+    const auto jeu = [](std::initializer_list<const char *> l) { return essais::lignes(l); };
+    QTest::newRow("tiercé") << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("quarté en tous ordres x20")
+        << jeu({"\"quart\xE9\"", "20", "#TRUE#", "8", "20", "19", "1", "10", "11", "9", "2", "12"});
+    QTest::newRow("quinté x10") << jeu({"\"quint\xE9\"", "10", "#FALSE#", "5", "20", "2", "13", "4", "5", "0", "0", "0"});
+    QTest::newRow("zéro devant") << jeu({"\"tierc\xE9\"", "01", "#FALSE#", "3", "05", "2", "3", "00", "0", "0", "0", "0"});
+    QTest::newRow("blancs") << jeu({"\"tierc\xE9\"", " 1", "#FALSE#", "3", "1 ", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("signe") << jeu({"\"tierc\xE9\"", "+1", "#FALSE#", "3", "1", "-0", "3", "0", "0", "0", "0", "-0"});
+    QTest::newRow("mise décimale") << jeu({"\"tierc\xE9\"", "1.0", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("mise 1,5") << jeu({"\"tierc\xE9\"", "1.5", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("mise 6") << jeu({"\"tierc\xE9\"", "6", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("mise 0") << jeu({"\"tierc\xE9\"", "0", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("cheval à trois chiffres")
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "100", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("cheval 0 dans le jeu") << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "0", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("cheval après le dernier")
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "4", "0", "0", "0", "0"});
+    QTest::newRow("huit chevaux, dernier 21")
+        << jeu({"\"quint\xE9\"", "1", "#FALSE#", "8", "1", "2", "3", "4", "5", "6", "7", "21"});
+    QTest::newRow("neuf chevaux") << jeu({"\"quint\xE9\"", "1", "#FALSE#", "9", "1", "2", "3", "4", "5", "6", "7", "8"});
+    QTest::newRow("quarté de trois") << jeu({"\"quart\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("valeur vide") << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("mise vide") << jeu({"\"tierc\xE9\"", "", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("booléen en minuscules")
+        << jeu({"\"tierc\xE9\"", "1", "#true#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("booléen suivi") << jeu({"\"tierc\xE9\"", "1", "#TRUE#x", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("booléen chiffré") << jeu({"\"tierc\xE9\"", "1", "#FALSE", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("type en UTF-8") << jeu({"\"tierc\xC3\xA9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("type suivi") << jeu({"\"tierc\xE9\" x", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("type sans guillemets") << jeu({"tierc\xE9", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("deux valeurs sur une ligne")
+        << jeu({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1,2", "3", "0", "0", "0", "0", "0"});
+    QTest::newRow("LF seuls") << QByteArray("\"tierc\xE9\"\n1\n#FALSE#\n3\n1\n2\n3\n0\n0\n0\n0\n0\n");
+    QTest::newRow("CR seuls") << QByteArray("\"tierc\xE9\"\r1\r#FALSE#\r3\r1\r2\r3\r0\r0\r0\r0\r0\r");
+    QTest::newRow("un CR de trop") << QByteArray("\"tierc\xE9\"\r\n1\r\r\n#FALSE#\r\n3\r\n1\r\n2\r\n3\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    QTest::newRow("un CR perdu") << QByteArray("\"tierc\xE9\"\r\n1\r\n#FALSE#\r\n3\r\n1\n2\r\n3\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    QTest::newRow("un CR perdu après deux chiffres")
+        << QByteArray("\"tierc\xE9\"\r\n1\r\n#FALSE#\r\n3\r\n1\r\n12\n3\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    // Longer than the 64 bytes looked at once.
+    QTest::newRow("long") << jeu({"\"tierc\xE9\"", "      1", "#FALSE#", "3", "1       ", "2", "3", "0", "0", "0", "0", "      0"});
+}
+
+void TstTravail::formeecrite()
+{
+    QFETCH(QByteArray, premier);
+    const QByteArray bon = essais::lignes({"\"quint\xE9\"", "2", "#TRUE#", "6", "4", "8", "15", "16", "20", "1", "0", "0"});
+    const LectureJeux seul = lirejeux(premier);
+    const LectureJeux suivi = lirejeux(premier + bon + bon);
+    const bool lu = seul.positions.value(0) == 1;
+    QCOMPARE(suivi.positions.value(0) == 1, lu);
+    if (lu) {
+        QCOMPARE(suivi.jeux.first(), seul.jeux.first());
+        QCOMPARE(suivi.jeux.size(), 3);
+    }
+    const bool abime = !seul.dommages.isEmpty() && seul.dommages.first().enregistrement == 1;
+    QCOMPARE(!suivi.dommages.isEmpty() && suivi.dommages.first().enregistrement == 1, abime);
+    if (abime) {
+        QCOMPARE(suivi.dommages.first().ligne, seul.dommages.first().ligne);
+        QCOMPARE(suivi.dommages.first().raison, seul.dommages.first().raison);
+    }
+    QVERIFY(lu != abime);
+    // The summary counts and prices what the list reads.
+    const TotalJeux total = totaljeux(premier + bon + bon);
+    QCOMPARE(total.nombre, suivi.jeux.size());
+    double montant = 0;
+    for (const Jeu &j : suivi.jeux)
+        montant += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
+    QCOMPARE(total.montant, montant);
 }
 
 QTEST_GUILESS_MAIN(TstTravail)
