@@ -7,6 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace travail::annulation {
 
@@ -30,9 +35,52 @@ QString travail(const QString &nom)
     return QDir::toNativeSeparators(QDir(racine()).filePath(nom));
 }
 
+// The fingerprint only tells whether a file changed since the command: a 64-bit mix of
+// its bytes, four words at a time in four independent lanes (a few milliseconds for ten
+// megabytes, where SHA-1 took thirty), written "m64:" and 16 hexadecimal digits. Copies
+// kept by earlier versions carry 40 digits of SHA-1 and are checked with it.
+std::uint64_t melange(const QByteArray &octets)
+{
+    constexpr std::uint64_t k1 = 0x9E3779B185EBCA87ULL;
+    constexpr std::uint64_t k2 = 0xC2B2AE3D27D4EB4FULL;
+    const auto mot = [](const char *p) {
+        std::uint64_t v;
+        std::memcpy(&v, p, sizeof v);
+        return qFromLittleEndian(v);
+    };
+    const auto tour = [](std::uint64_t h, std::uint64_t v) { return std::rotl(h + v * k2, 31) * k1; };
+    const char *p = octets.constData();
+    const char *const fin = p + octets.size();
+    std::uint64_t l[4] = {k1 + k2, k2, 0, 0 - k1};
+    for (; fin - p >= 32; p += 32)
+        for (int i = 0; i < 4; ++i)
+            l[i] = tour(l[i], mot(p + 8 * i));
+    std::uint64_t h = std::rotl(l[0], 1) + std::rotl(l[1], 7) + std::rotl(l[2], 12) + std::rotl(l[3], 18);
+    h += static_cast<std::uint64_t>(octets.size());
+    for (; fin - p >= 8; p += 8)
+        h = std::rotl(h ^ tour(0, mot(p)), 27) * k1 + k2;
+    for (; p < fin; ++p)
+        h = std::rotl(h ^ (static_cast<unsigned char>(*p) * k1), 11) * k2;
+    h ^= h >> 33;
+    h *= k2;
+    h ^= h >> 29;
+    h *= k1;
+    h ^= h >> 32;
+    return h;
+}
+
+const QString prefixe = QStringLiteral("m64:");
+
 QString empreinte(const QByteArray &octets)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(octets, QCryptographicHash::Sha1).toHex());
+    return prefixe + QStringLiteral("%1").arg(melange(octets), 16, 16, QLatin1Char('0'));
+}
+
+bool memeempreinte(const QByteArray &octets, const QString &notee)
+{
+    if (notee.startsWith(prefixe))
+        return empreinte(octets) == notee;
+    return QString::fromLatin1(QCryptographicHash::hash(octets, QCryptographicHash::Sha1).toHex()) == notee;
 }
 
 // What the list says: the files, whether each existed before the command, and once the
@@ -179,7 +227,7 @@ Retablissement retablir()
         const FichierDeTravail f(travail(l.noms[i]));
         QByteArray octets;
         f.lire(octets);
-        bool pareil = octets.size() == l.tailles[i] && empreinte(octets) == l.empreintes[i];
+        bool pareil = octets.size() == l.tailles[i] && memeempreinte(octets, l.empreintes[i]);
         // Already put back by an earlier try that stopped half way.
         if (!pareil && l.existaient[i] && f.existe()) {
             QByteArray copie;
