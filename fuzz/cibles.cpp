@@ -109,6 +109,15 @@ void jeux(QByteArrayView v)
     (void)travail::examinerfin(lu, travail::valeursparjeu);
     inchange(chemin, octets);
     QFile::remove(chemin);
+    // The bytes the reading gives each bet are the record the file is cut into there, so
+    // that the saved bets window drops a bet by them alone.
+    const travail::reparation::Decoupe decoupe = travail::reparation::decouper(octets, travail::valeursparjeu);
+    for (qsizetype i = 0; i < l.jeux.size(); ++i) {
+        const qint64 k = l.positions[i];
+        exiger(k >= 1 && k <= decoupe.enregistrements.size() &&
+                   QByteArrayView(octets).sliced(l.debuts[i], l.fins[i] - l.debuts[i]) == decoupe.enregistrements[k - 1],
+               "les octets d'un jeu lu ne sont pas son enregistrement");
+    }
     auto lire = [](const QByteArray &c) {
         travail::LectureJeux r = travail::lirejeux(c);
         return std::pair{r.jeux, r.positions};

@@ -129,6 +129,8 @@ void Form4::chargement()
     travail::LectureJeux lus = travail::lirejeux(m_octets);
     const QString dommages = lus.message(travail::depot().fichier());
     const float total = jeux::total(lus.jeux);
+    m_debuts = std::move(lus.debuts);
+    m_fins = std::move(lus.fins);
     m_modele->remplacer(std::move(lus.jeux), std::move(lus.positions));
 
     Label1->setText(travail::textenombre(total) + QLatin1Char(' ') + travail::unite);
@@ -181,15 +183,15 @@ QStringList Form4::fichiers() const
     return {travail::depot().fichier()};
 }
 
-// The chosen bet, its record number and the bytes of the file as they are now, once it
-// is checked that the file still holds that bet there. False when it does not (the user
-// is told and the list is read again) or when the file cannot be read.
-bool Form4::verifierchoisi(qint64 &numero, travail::Jeu &jeu, QByteArray &octets)
+// The chosen bet, where it stands and the bytes of the file as they are now, once it is
+// checked that the file still holds that bet there. False when it does not (the user is
+// told and the list is read again) or when the file cannot be read.
+bool Form4::verifierchoisi(Place &place, travail::Jeu &jeu, QByteArray &octets)
 {
     const int ligne = jeuchoisi - 1;
     if (ligne < 0 || ligne >= m_modele->jeux().size())
         return false;
-    numero = m_modele->positions()[ligne];
+    place = {m_modele->positions()[ligne], m_debuts[ligne], m_fins[ligne]};
     jeu = m_modele->jeux()[ligne];
 
     // The list mirrors the file as it was at the load; another window may have changed it
@@ -199,7 +201,7 @@ bool Form4::verifierchoisi(qint64 &numero, travail::Jeu &jeu, QByteArray &octets
     if (octets == m_octets)
         return true;
     const travail::LectureJeux lus = travail::lirejeux(octets);
-    const qsizetype ici = lus.positions.indexOf(numero);
+    const qsizetype ici = lus.positions.indexOf(place.numero);
     if (ici < 0 || lus.jeux[ici] != jeu) {
         dialogue::message(this,
                           QStringLiteral("Le fichier des jeux enregistrés a changé depuis l'affichage de cette liste : "
@@ -208,6 +210,8 @@ bool Form4::verifierchoisi(qint64 &numero, travail::Jeu &jeu, QByteArray &octets
         recharger();
         return false;
     }
+    place.debut = lus.debuts[ici];
+    place.fin = lus.fins[ici];
     return true;
 }
 
@@ -218,16 +222,17 @@ void Form4::effacer()
         dialogue::bip();
         return;
     }
-    qint64 numero = 0;
+    Place place;
     travail::Jeu jeu;
     QByteArray octets;
-    if (!verifierchoisi(numero, jeu, octets))
+    if (!verifierchoisi(place, jeu, octets))
         return;
     const FichierDeTravail f(travail::depot().fichier());
     travail::annulation::Modification modification({f.chemin()});
     travail::Resultat r = modification.resultat();
+    // Its bytes are known from the reading just checked: the rest is kept as it stands.
     if (r.ok())
-        r = f.retirer(travail::depot().tampon(), octets, 12, [numero](qint64 k) { return k != numero; });
+        r = f.retirerplage(travail::depot().tampon(), octets, place.debut, place.fin);
     if (!r.ok()) {
         dialogue::message(this, QStringLiteral("Le jeu n'a pas pu être effacé ; le fichier est resté tel quel.\n\n") + r.erreur,
                           dialogue::Icone::critique);
@@ -262,10 +267,10 @@ void Form4::modifier()
         dialogue::bip();
         return;
     }
-    qint64 numero = 0;
+    Place place;
     travail::Jeu jeu;
     QByteArray octets;
-    if (!verifierchoisi(numero, jeu, octets))
+    if (!verifierchoisi(place, jeu, octets))
         return;
     fermer();
     std::array<qint16, 8> chevaux{};
@@ -276,7 +281,7 @@ void Form4::modifier()
     saisie.fermer();
     saisie.ouvrir();
     saisie.rejouer(jeu.typedejeu, static_cast<qint16>(std::lround(jeu.mult)), jeu.dtlo, chevaux);
-    saisie.modification(numero, jeu);
+    saisie.modification(place.numero, jeu);
 }
 
 void Form4::imprimerchoisi()

@@ -40,7 +40,14 @@ private:
     void imprimerchoisi(); // Command2
     void imprimertout();   // Command3
     void texte();          // Command5
-    bool verifierchoisi(qint64 &numero, travail::Jeu &jeu, QByteArray &octets);
+    // Where the chosen bet stands in the file: its record number, and the bytes it spans.
+    struct Place
+    {
+        qint64 numero = 0;
+        qsizetype debut = 0;
+        qsizetype fin = 0;
+    };
+    bool verifierchoisi(Place &place, travail::Jeu &jeu, QByteArray &octets);
 
     QListView *List1;
     QLabel *Label1;
@@ -60,8 +67,10 @@ private:
     // a damaged record is not listed but keeps its place in the file.
     jeux::ModeleJeux *m_modele;
     // The bytes of the file the list was read from: a file still holding them still
-    // holds every bet where the list shows it.
+    // holds every bet where the list shows it, each line's bet at the bytes noted here.
     QByteArray m_octets;
+    QList<qsizetype> m_debuts;
+    QList<qsizetype> m_fins;
 };
 
 // The saved bets window, created on first use.

@@ -330,6 +330,32 @@ Resultat FichierDeTravail::remplacerpartampon(const QString &tampon, const QByte
     return {};
 }
 
+namespace {
+
+// Where a record is dropped, a kept one ending with a lone CR can meet one starting with
+// a LF (an empty first value): together they would make one CR LF line end and the second
+// would read one value less, shifting every record after it. That CR gets its LF, so
+// that the empty value stays an empty value.
+void joindreenregistrement(QByteArray &gardes, QByteArrayView morceau)
+{
+    if (!morceau.isEmpty() && morceau.front() == '\n' && gardes.endsWith('\r'))
+        gardes += '\n';
+    gardes += morceau;
+}
+
+} // namespace
+
+Resultat FichierDeTravail::retirerplage(const QString &tampon, const QByteArray &contenu, qsizetype debut, qsizetype fin) const
+{
+    if (debut < 0 || fin < debut || fin > contenu.size())
+        return Resultat::echec(QStringLiteral("Impossible de retirer l'enregistrement du fichier %1.").arg(nomaffiche(m_chemin)));
+    QByteArray gardes;
+    gardes.reserve(contenu.size() - (fin - debut) + 1);
+    joindreenregistrement(gardes, QByteArrayView(contenu).first(debut));
+    joindreenregistrement(gardes, QByteArrayView(contenu).sliced(fin));
+    return remplacerpartampon(tampon, gardes);
+}
+
 Resultat FichierDeTravail::retirer(const QString &tampon, int valeurs, const std::function<bool(qint64)> &garder) const
 {
     QByteArray contenu;
@@ -344,15 +370,7 @@ Resultat FichierDeTravail::retirer(const QString &tampon, const QByteArray &cont
     QByteArray gardes;
     gardes.reserve(contenu.size() + ajout.size() + 1);
     // Records are cut where the reader cuts them, each with the line end of its last value.
-    // Where a record is dropped, a kept one ending with a lone CR can meet one starting
-    // with a LF (an empty first value): together they would make one CR LF line end and
-    // the second would read one value less, shifting every record after it. That CR
-    // gets its LF, so that the empty value stays an empty value.
-    const auto joindre = [&gardes](QByteArrayView morceau) {
-        if (!morceau.isEmpty() && morceau.front() == '\n' && gardes.endsWith('\r'))
-            gardes += '\n';
-        gardes += morceau;
-    };
+    const auto joindre = [&gardes](QByteArrayView morceau) { joindreenregistrement(gardes, morceau); };
     bool ajoute = false;
     Lecture lecture(contenu);
     qint64 k = 0;

@@ -129,6 +129,10 @@ public:
     // that it stays readable): a record replaced by its new version in one step.
     Resultat retirer(const QString &tampon, const QByteArray &contenu, int valeurs,
                      const std::function<bool(qint64)> &garder, const QByteArray &ajout = {}) const;
+    // The same for one record whose bytes the caller knows from its own reading of
+    // `contenu` (a reader that cuts where retirer() cuts): bytes `debut` to `fin` dropped,
+    // every other byte kept, without cutting the file into records again.
+    Resultat retirerplage(const QString &tampon, const QByteArray &contenu, qsizetype debut, qsizetype fin) const;
 
 private:
     QString m_chemin;

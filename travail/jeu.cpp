@@ -289,9 +289,10 @@ bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
     return true;
 }
 
-// Every record in one pass over the bytes; `garder(jeu, k)` gets the sound ones. Runs of
-// records in the program's own form go through lireecrit() straight from the bytes; any
-// other record through the general reading, from the same place.
+// Every record in one pass over the bytes; `garder(jeu, k, debut, fin)` gets the sound
+// ones, with the bytes they span. Runs of records in the program's own form go through
+// lireecrit() straight from the bytes; any other record through the general reading,
+// from the same place.
 template<class Garder>
 QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
 {
@@ -319,14 +320,18 @@ QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
     const auto verifier = [](const Jeu &j) { return controle(j); };
     QList<Dommage> dommages;
     Lecture lecture(contenu);
+    const char *const octets = contenu.constData();
+    qsizetype debut = 0;
+    const auto gardergeneral = [&](Jeu j, qint64 k) { garder(std::move(j), k, debut, lecture.position()); };
     qint64 k = 0;
     for (;;) {
         Lecture::Ecrits e = lecture.ecrits();
         Jeu j;
-        while (e.reste() >= tailleecrite && lireecrit(e, j))
-            garder(j, ++k);
+        for (const char *d = e.debut(); e.reste() >= tailleecrite && lireecrit(e, j); d = e.debut())
+            garder(j, ++k, d - octets, e.debut() - octets);
         lecture.prendre(e);
-        if (lecture.fini() || !enregistrementsuivant(lecture, k, valeursparjeu, lire, verifier, garder, dommages))
+        debut = lecture.position();
+        if (lecture.fini() || !enregistrementsuivant(lecture, k, valeursparjeu, lire, verifier, gardergeneral, dommages))
             break;
     }
     return dommages;
@@ -356,11 +361,16 @@ LectureJeux lirejeux(const QByteArray &contenu)
 {
     LectureJeux r;
     // A record of the program is 50 to 70 bytes.
-    r.jeux.reserve(contenu.size() / 48 + 1);
-    r.positions.reserve(contenu.size() / 48 + 1);
-    r.dommages = parcourir(contenu, [&r](Jeu j, qint64 k) {
+    const qsizetype attendus = contenu.size() / 48 + 1;
+    r.jeux.reserve(attendus);
+    r.positions.reserve(attendus);
+    r.debuts.reserve(attendus);
+    r.fins.reserve(attendus);
+    r.dommages = parcourir(contenu, [&r](Jeu j, qint64 k, qsizetype debut, qsizetype fin) {
         r.jeux.append(std::move(j));
         r.positions.append(k);
+        r.debuts.append(debut);
+        r.fins.append(fin);
     });
     if (!r.dommages.isEmpty())
         r.utf8 = semble_utf8(contenu);
@@ -370,7 +380,7 @@ LectureJeux lirejeux(const QByteArray &contenu)
 TotalJeux totaljeux(const QByteArray &contenu)
 {
     TotalJeux r;
-    r.dommages = parcourir(contenu, [&r](const Jeu &j, qint64) {
+    r.dommages = parcourir(contenu, [&r](const Jeu &j, qint64, qsizetype, qsizetype) {
         ++r.nombre;
         r.montant += prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
     });

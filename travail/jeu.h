@@ -55,6 +55,8 @@ struct LectureJeux
 {
     QList<Jeu> jeux;          // the readable records, in file order
     QList<qint64> positions;  // record number in the file (from 1) of each of them
+    QList<qsizetype> debuts;  // where each of them starts in the bytes read
+    QList<qsizetype> fins;    // and where it ends, after the line end of its last value
     QList<Dommage> dommages;
     bool utf8 = false;        // the file looks written in UTF-8 rather than Windows-1252
 
