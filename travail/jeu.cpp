@@ -3,12 +3,9 @@
 #include "travail/fichierdetravail.h"
 #include "travail/cp1252.h"
 #include "travail/format.h"
+#include "travail/masques.h"
 
 #include <QDir>
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#endif
 
 #include <algorithm>
 #include <bit>
@@ -190,30 +187,9 @@ struct Masques
     std::uint64_t chiffres = 0;
 };
 
-Masques masques(const char *p) noexcept
+Masques lesmasques(const char *p) noexcept
 {
-    Masques m;
-#if defined(__SSE2__) || defined(_M_X64)
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i zero = _mm_set1_epi8('0');
-    const __m128i neuf = _mm_set1_epi8(9);
-    for (int i = 0; i < 4; ++i) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
-        const __m128i c = _mm_sub_epi8(v, zero);   // a digit is then 0 to 9, unsigned
-        const auto bits = [](__m128i x) { return std::uint64_t(static_cast<std::uint16_t>(_mm_movemask_epi8(x))); };
-        m.lf |= bits(_mm_cmpeq_epi8(v, lf)) << (16 * i);
-        m.cr |= bits(_mm_cmpeq_epi8(v, cr)) << (16 * i);
-        m.chiffres |= bits(_mm_cmpeq_epi8(_mm_min_epu8(c, neuf), c)) << (16 * i);
-    }
-#else
-    for (int i = 0; i < 64; ++i) {
-        m.lf |= std::uint64_t(p[i] == '\n') << i;
-        m.cr |= std::uint64_t(p[i] == '\r') << i;
-        m.chiffres |= std::uint64_t(p[i] >= '0' && p[i] <= '9') << i;
-    }
-#endif
-    return m;
+    return {masques::egaux(p, '\n'), masques::egaux(p, '\r'), masques::chiffres(p)};
 }
 
 // What the reader below may read from its start: the 64 bytes of its masks (a record it
@@ -232,7 +208,7 @@ constexpr qsizetype tailleecrite = 80;
 bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
 {
     const char *const p = e.debut();
-    const Masques m = masques(p);
+    const Masques m = lesmasques(p);
     // The type, its closing quote at 7, CR LF at 8 and 9.
     const std::uint64_t type = mot8(p);
     const int k = type == mot8("\"tierc\xE9\"") ? 3 : type == mot8("\"quart\xE9\"") ? 4 : type == mot8("\"quint\xE9\"") ? 5 : 0;
@@ -253,7 +229,9 @@ bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
     const std::uint64_t booleen = mot8(p + b);
     const bool vrai = (longueur == 6) & (booleen == mot8("#TRUE#\r\n"));
     ok &= vrai | ((longueur == 7) & (booleen == mot8("#FALSE#\r")));
-    const std::uint64_t texte = ((std::uint64_t(1) << longueur) - 1) << b;   // longueur is 6 or 7 here
+    // Its bits; any other length or place has already refused the record, and leaves the
+    // shifts within bounds all the same.
+    const std::uint64_t texte = ((std::uint64_t(1) << (longueur == 6 ? 6 : 7)) - 1) << (b & 63);
     // Every other byte a digit, a CR or a LF; a CR before each LF and nowhere else; no
     // value empty (a LF, or the stake's start, followed by a CR); none of three digits.
     const std::uint64_t lfs = m.lf & etendue;

@@ -86,6 +86,27 @@ void TstSurete::fin_data()
     QTest::newRow("blancs après") << deux + "  " << false << 3 << 25;
     QTest::newRow("CR LF coupé entre ses octets") << deux.chopped(1) << false << 2 << 13;
     QTest::newRow("fins de ligne LF") << QByteArray(deux).replace("\r\n", "\n") << true << 0 << 0;
+    // Files of many bets, where plain lines are counted by the sixty-four: the stretches
+    // with quotes, commas or lone CR between them count as each value does.
+    QByteArray dix;
+    for (qint16 h = 1; h <= 10; ++h)
+        dix += jeu(h);
+    QTest::newRow("dix jeux") << dix << true << 0 << 0;
+    QTest::newRow("dix jeux, le dernier coupé") << dix.left(dix.size() - 20) << false << 10 << 109;
+    QTest::newRow("dix jeux, un blanc de trop à la fin") << dix + " " << false << 11 << 121;
+    QByteArray virgules = dix;
+    virgules.replace(QByteArray("\r\n6\r\n"), QByteArray(",6,"));   // the fifth horse of the record after each "6"
+    QTest::newRow("dix jeux, des virgules") << virgules << true << 0 << 0;
+    QTest::newRow("dix jeux, des virgules, le dernier coupé") << virgules.left(virgules.size() - 20) << false << 10 << 107;
+    QByteArray crseuls = dix;
+    crseuls.replace(QByteArray("\r\n0\r\n0\r\n"), QByteArray("\r0\r0\r"));
+    QTest::newRow("dix jeux, des CR seuls") << crseuls << true << 0 << 0;
+    QTest::newRow("dix jeux, des CR seuls, le dernier coupé") << crseuls.left(crseuls.size() - 16) << false << 10 << 109;
+    QByteArray guillemets = dix;
+    guillemets.replace(QByteArray("\"quint\xE9\""), QByteArray("\"a,b\"x"));
+    QTest::newRow("dix jeux, des virgules entre guillemets") << guillemets << true << 0 << 0;
+    QTest::newRow("dix jeux, une valeur de moins") << QByteArray(dix).replace(QByteArray("\r\n4\r\n5\r\n0"), QByteArray("\r\n4\r\n0"))
+                                                   << false << 10 << 109;
 }
 
 void TstSurete::fin()

@@ -1,0 +1,65 @@
+#pragma once
+// Sixty-four bytes looked at in one go: bit i of a mask stands for byte i. The readers of
+// large files use them to find line ends and check the form of many values at once.
+// Every one of the 64 bytes from p must be readable.
+
+#include <cstdint>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
+namespace travail::masques {
+
+#if defined(__SSE2__) || defined(_M_X64)
+
+inline std::uint64_t bits(__m128i x, int i) noexcept
+{
+    return std::uint64_t(static_cast<std::uint16_t>(_mm_movemask_epi8(x))) << (16 * i);
+}
+
+// The bytes equal to c.
+inline std::uint64_t egaux(const char *p, char c) noexcept
+{
+    const __m128i v = _mm_set1_epi8(c);
+    std::uint64_t m = 0;
+    for (int i = 0; i < 4; ++i)
+        m |= bits(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i)), v), i);
+    return m;
+}
+
+// The digits 0 to 9.
+inline std::uint64_t chiffres(const char *p) noexcept
+{
+    const __m128i zero = _mm_set1_epi8('0');
+    const __m128i neuf = _mm_set1_epi8(9);
+    std::uint64_t m = 0;
+    for (int i = 0; i < 4; ++i) {
+        // A digit is then 0 to 9, unsigned.
+        const __m128i c = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i)), zero);
+        m |= bits(_mm_cmpeq_epi8(_mm_min_epu8(c, neuf), c), i);
+    }
+    return m;
+}
+
+#else
+
+inline std::uint64_t egaux(const char *p, char c) noexcept
+{
+    std::uint64_t m = 0;
+    for (int i = 0; i < 64; ++i)
+        m |= std::uint64_t(p[i] == c) << i;
+    return m;
+}
+
+inline std::uint64_t chiffres(const char *p) noexcept
+{
+    std::uint64_t m = 0;
+    for (int i = 0; i < 64; ++i)
+        m |= std::uint64_t(p[i] >= '0' && p[i] <= '9') << i;
+    return m;
+}
+
+#endif
+
+} // namespace travail::masques
