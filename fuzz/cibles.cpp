@@ -71,11 +71,19 @@ void retrait(const char *nom, const QByteArray &octets, int valeurs, Lire lire)
     const QByteArray apres = relire(chemin);
     QFile::remove(chemin);
 
+    // Every record but k byte for byte, then the unreadable end; where a record ending
+    // with a lone CR comes to meet one starting with a LF, the CR gets its LF (two records
+    // side by side in the file never meet so: the reader would have taken CR LF together).
     QByteArray attendu;
+    const auto joindre = [&attendu](QByteArrayView morceau) {
+        if (!morceau.isEmpty() && morceau.front() == '\n' && attendu.endsWith('\r'))
+            attendu += '\n';
+        attendu += morceau;
+    };
     for (int i = 0; i < n; ++i)
         if (i + 1 != k)
-            attendu += avant.enregistrements[i];
-    attendu += avant.reste;
+            joindre(avant.enregistrements[i]);
+    joindre(avant.reste);
     exiger(apres == attendu, "retirer a changé un autre enregistrement");
 
     const auto [valeursavant, positionsavant] = lire(octets);
