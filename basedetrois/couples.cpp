@@ -79,7 +79,7 @@ Resultat enregistrer(const Base &base, const QList<Couple> &couples, const QStri
     QByteArray jeux;
     jeux.reserve(couples.size() * 64);
     for (const Couple &c : couples)
-        jeux += travail::enregistrement(jeu(base, c));
+        travail::ajouterenregistrement(jeux, jeu(base, c));
     const FichierDeTravail f(fichier);
     if (couples.size() == 1)
         return f.ajouter(jeux, travail::valeursparjeu);

@@ -81,7 +81,7 @@ travail::Resultat enregistretout(int n, const QString &quinteo, const QString &f
         QByteArray jeux;
         jeux.reserve(nombre * 64);
         for (int k = 0; k < nombre; ++k)
-            jeux += travail::enregistrement(jeubilan(lus[k]));
+            travail::ajouterenregistrement(jeux, jeubilan(lus[k]));
         // Through the scratch file beside it: after a crash, either every one is saved or none.
         const QString tampon = QFileInfo(fichier).absolutePath() + QLatin1Char('/') + QLatin1String(travail::noms::tampon);
         if (travail::Resultat r = travail::FichierDeTravail(fichier).ajouterpartampon(tampon, jeux, travail::valeursparjeu); !r.ok())

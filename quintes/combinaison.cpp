@@ -21,6 +21,18 @@ LectureCombinaisons lirecombinaisons(const QByteArray &contenu)
     travail::Lecture lecture(contenu);
     while (!lecture.fini()) {
         Combinaison c{};
+        // The record as the program writes it, at a few comparisons a value; any other
+        // form, or a number out of bounds, is read again by the general reading below.
+        travail::Lecture::Ecrits e = lecture.ecrits();
+        bool ecrit = true;
+        for (qint16 &h : c)
+            ecrit = ecrit && e.entier(h) && h >= 1 && h <= 20;
+        if (ecrit) {
+            lecture.prendre(e);
+            r.combinaisons.append(c);
+            continue;
+        }
+        c = {};
         for (qint16 &h : c) {
             h = lecture.entier16();
             if (lecture.valide() && (h < 1 || h > 20)) {

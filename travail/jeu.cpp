@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 namespace travail {
@@ -40,11 +42,42 @@ int places(const QString &typedejeu)
 
 QByteArray enregistrement(const Jeu &jeu)
 {
-    Ecriture e;
-    e.chaine(jeu.typedejeu).nombre(jeu.mult).booleen(jeu.dtlo);
+    QByteArray r;
+    ajouterenregistrement(r, jeu);
+    return r;
+}
+
+void ajouterenregistrement(QByteArray &octets, const Jeu &jeu)
+{
+    const int k = places(jeu.typedejeu);
+    const int mult = static_cast<int>(jeu.mult);
+    if (k == 0 || mult < 0 || mult > 99 || static_cast<float>(mult) != jeu.mult) {
+        // Any other record, as Ecriture writes each value.
+        Ecriture e;
+        e.chaine(jeu.typedejeu).nombre(jeu.mult).booleen(jeu.dtlo);
+        for (qint16 v : jeu.chevaux)
+            e.entier(v);
+        octets += e.octets();
+        return;
+    }
+    // The very bytes Ecriture writes for these values, without a text per value.
+    static constexpr std::string_view types[3] = {"\"tierc\xE9\"\r\n", "\"quart\xE9\"\r\n", "\"quint\xE9\"\r\n"};
+    char tampon[128];
+    char *p = tampon;
+    const auto ecrire = [&p](std::string_view t) {
+        std::memcpy(p, t.data(), t.size());
+        p += t.size();
+    };
+    const auto entier = [&p, &ecrire](int v) {
+        p = std::to_chars(p, p + 8, v).ptr;   // a qint16 takes 6 characters at most
+        ecrire("\r\n");
+    };
+    ecrire(types[k - 3]);
+    entier(mult);
+    ecrire(jeu.dtlo ? "#TRUE#\r\n" : "#FALSE#\r\n");
     for (qint16 v : jeu.chevaux)
-        e.entier(v);
-    return e.octets();
+        entier(v);
+    octets.append(tampon, p - tampon);
 }
 
 qint64 c(qint16 n, qint16 p)

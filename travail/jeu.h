@@ -44,6 +44,8 @@ struct Jeu
 // The 12 lines of one record.
 inline constexpr int valeursparjeu = 12;
 QByteArray enregistrement(const Jeu &jeu);
+// The same lines appended to `octets`: many records at once without a buffer each.
+void ajouterenregistrement(QByteArray &octets, const Jeu &jeu);
 
 // Binomial coefficient of p among n; 0 where it is not defined (n < 1, p < 0 or p > n).
 qint64 c(qint16 n, qint16 p);

@@ -45,6 +45,8 @@ private slots:
     void jeuxendommages_data();
     void jeuxendommages();
     void formeecrite_data();
+    void enregistrementjeu_data();
+    void enregistrementjeu();
     void formeecrite();
 };
 
@@ -637,6 +639,35 @@ void TstTravail::formeecrite()
     for (const Jeu &j : suivi.jeux)
         montant += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
     QCOMPARE(total.montant, montant);
+}
+
+// A bet's record has the bytes of its values written one by one, whatever the values, and
+// records appended one after another are those records side by side.
+void TstTravail::enregistrementjeu_data()
+{
+    QTest::addColumn<Jeu>("jeu");
+    QTest::newRow("quinté") << Jeu{TypeDePari::quinte, 1, false, {5, 2, 7, 11, 3, 15, 0, 0, 0}};
+    QTest::newRow("quarté en tous ordres x20") << Jeu{TypeDePari::quarte, 20, true, {8, 20, 19, 1, 10, 11, 9, 2, 12}};
+    QTest::newRow("mise 1,5") << Jeu{TypeDePari::tierce, 1.5f, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
+    QTest::newRow("mise 100") << Jeu{TypeDePari::tierce, 100, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
+    QTest::newRow("mise négative") << Jeu{TypeDePari::tierce, -2, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
+    QTest::newRow("chevaux extrêmes") << Jeu{TypeDePari::quinte, 10, true, {-32768, 32767, -1, 0, 300, 20, 1, 99, 100}};
+    QTest::newRow("type inconnu") << Jeu{QStringLiteral("trio"), 1, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
+    QTest::newRow("type accentué autrement") << Jeu{QStringLiteral("quint\u00e8"), 1, false, {5, 1, 2, 3, 4, 5, 0, 0, 0}};
+}
+
+void TstTravail::enregistrementjeu()
+{
+    QFETCH(Jeu, jeu);
+    Ecriture e;
+    e.chaine(jeu.typedejeu).nombre(jeu.mult).booleen(jeu.dtlo);
+    for (qint16 v : jeu.chevaux)
+        e.entier(v);
+    QCOMPARE(enregistrement(jeu), e.octets());
+    QByteArray deux = "x";
+    ajouterenregistrement(deux, jeu);
+    ajouterenregistrement(deux, jeu);
+    QCOMPARE(deux, "x" + e.octets() + e.octets());
 }
 
 QTEST_GUILESS_MAIN(TstTravail)
