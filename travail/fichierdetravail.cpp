@@ -418,21 +418,28 @@ QString textefin(const QString &chemin, const Fin &fin)
 
 namespace {
 
-// From i, the start of a value, the whole lines of the next 64 bytes when none holds a
-// quote or a comma: each such line is one value, and its line end (CR LF, lone LF or lone
-// CR) is one line. Returns how many were passed and moves i after the last LF; 0 when
-// the 64 bytes hold anything else, or no LF.
+// From i, the start of a value, the whole lines of the next 64 bytes when each is one
+// value for certain: no comma, and quotes in pairs on each line (a line that opens a
+// quote closes it before its end). Each such line is one value, and its line end (CR LF,
+// lone LF or lone CR) is one line. Returns how many were passed and moves i after the
+// last LF; 0 when the 64 bytes hold anything else (a lone CR beside quotes too: the
+// closing quote is looked for up to the LF), or no LF.
 qint64 lignessimples(const char *p, qsizetype n, qsizetype &i)
 {
     if (n - i < 64)
         return 0;
     const char *const b = p + i;
     const std::uint64_t lf = masques::egaux(b, '\n');
-    if (lf == 0 || (masques::egaux(b, '"') | masques::egaux(b, ',')) != 0)
+    if (lf == 0)
         return 0;
     const int dernier = 63 - std::countl_zero(lf);
     const std::uint64_t avant = dernier == 63 ? ~std::uint64_t(0) : (std::uint64_t(2) << dernier) - 1;
+    if ((masques::egaux(b, ',') & avant) != 0)
+        return 0;
     const std::uint64_t crseuls = masques::egaux(b, '\r') & ~(lf >> 1) & avant;
+    if (const std::uint64_t guillemets = masques::egaux(b, '"') & avant; guillemets != 0)
+        if (crseuls != 0 || (masques::parite(guillemets) & lf) != 0)
+            return 0;
     i += dernier + 1;
     return std::popcount(lf) + std::popcount(crseuls);
 }
@@ -453,12 +460,16 @@ Fin examinerfin(const QByteArray &contenu, int valeurs, bool rapide)
     int ligne = 1;
     int debut = 1;   // line where the record being read starts
     bool coupe = false;
+    qsizetype essai = 0;   // where 64 bytes are next looked at in one go
     while (i < n) {
-        if (rapide)
+        if (rapide && i >= essai) {
             while (const qint64 k = lignessimples(p, n, i)) {
                 lues += k;
                 ligne += static_cast<int>(k);
             }
+            // These 64 bytes are counted value by value.
+            essai = i + 64;
+        }
         if (lues % valeurs == 0)
             debut = ligne;
         while (i < n && (p[i] == ' ' || p[i] == '\t'))

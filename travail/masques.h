@@ -62,4 +62,13 @@ inline std::uint64_t chiffres(const char *p) noexcept
 
 #endif
 
+// Bit i is the parity of the bits 0 to i of x: inside or outside quotes, for a mask of
+// quotes.
+inline std::uint64_t parite(std::uint64_t x) noexcept
+{
+    for (int d = 1; d < 64; d *= 2)
+        x ^= x << d;
+    return x;
+}
+
 } // namespace travail::masques
