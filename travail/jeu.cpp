@@ -212,19 +212,6 @@ void pourchaque(F f)
     [&]<int... I>(std::integer_sequence<int, I...>) { (f(I), ...); }(std::make_integer_sequence<int, N>{});
 }
 
-// The 64 bytes from p as three masks, bit i for p[i]: line feeds, carriage returns, digits.
-struct Masques
-{
-    std::uint64_t lf = 0;
-    std::uint64_t cr = 0;
-    std::uint64_t chiffres = 0;
-};
-
-Masques lesmasques(const char *p) noexcept
-{
-    return {masques::egaux(p, '\n'), masques::egaux(p, '\r'), masques::chiffres(p)};
-}
-
 // What the reader below may read from its start: the 64 bytes of its masks (a record it
 // takes is 59 bytes at most), and a few more when a record it refuses runs past them.
 constexpr qsizetype tailleecrite = 80;
@@ -241,7 +228,7 @@ constexpr qsizetype tailleecrite = 80;
 bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
 {
     const char *const p = e.debut();
-    const Masques m = lesmasques(p);
+    const masques::Lignes m = masques::lignes(p);
     // The type, its closing quote at 7, CR LF at 8 and 9.
     const std::uint64_t type = mot8(p);
     const int k = type == mot8("\"tierc\xE9\"") ? 3 : type == mot8("\"quart\xE9\"") ? 4 : type == mot8("\"quint\xE9\"") ? 5 : 0;

@@ -42,6 +42,31 @@ inline std::uint64_t chiffres(const char *p) noexcept
     return m;
 }
 
+// Line feeds, carriage returns and digits, each byte loaded once for the three.
+struct Lignes
+{
+    std::uint64_t lf = 0;
+    std::uint64_t cr = 0;
+    std::uint64_t chiffres = 0;
+};
+
+inline Lignes lignes(const char *p) noexcept
+{
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i zero = _mm_set1_epi8('0');
+    const __m128i neuf = _mm_set1_epi8(9);
+    Lignes m;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
+        const __m128i c = _mm_sub_epi8(v, zero);
+        m.lf |= bits(_mm_cmpeq_epi8(v, lf), i);
+        m.cr |= bits(_mm_cmpeq_epi8(v, cr), i);
+        m.chiffres |= bits(_mm_cmpeq_epi8(_mm_min_epu8(c, neuf), c), i);
+    }
+    return m;
+}
+
 #else
 
 inline std::uint64_t egaux(const char *p, char c) noexcept
@@ -58,6 +83,18 @@ inline std::uint64_t chiffres(const char *p) noexcept
     for (int i = 0; i < 64; ++i)
         m |= std::uint64_t(p[i] >= '0' && p[i] <= '9') << i;
     return m;
+}
+
+struct Lignes
+{
+    std::uint64_t lf = 0;
+    std::uint64_t cr = 0;
+    std::uint64_t chiffres = 0;
+};
+
+inline Lignes lignes(const char *p) noexcept
+{
+    return {egaux(p, '\n'), egaux(p, '\r'), chiffres(p)};
 }
 
 #endif
