@@ -630,6 +630,22 @@ private slots:
         QCOMPARE(lignes(), (QStringList{jeux::lignejeu(cinq[4]), jeux::lignejeu(cinq[3])}));
     }
 
+    // The file was written again under an open list, its first bet by another editor with
+    // blanks and lone LF: the chosen bet is still the second record, at other bytes, and
+    // those are the bytes dropped.
+    void fichierdecale()
+    {
+        ouvrir(fichier(cinq));
+        choisir(2);
+        QByteArray premier = fichier({cinq[0]});
+        premier.replace("\r\n", "  \n");
+        racine->ecrire(travail::noms::fichier, premier + fichier({cinq[1], cinq[2], cinq[3]}));
+        repondeur->questions.clear();
+        clic(u"Command1"_s);
+        QVERIFY(repondeur->questions.isEmpty());
+        QCOMPARE(racine->lire(travail::noms::fichier), premier + fichier({cinq[2], cinq[3]}));
+    }
+
     // The Jeux menu never leaves the entry window and the list open together.
     void menu()
     {
