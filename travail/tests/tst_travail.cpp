@@ -651,6 +651,9 @@ void TstTravail::enregistrementjeu_data()
     QTest::newRow("mise 1,5") << Jeu{TypeDePari::tierce, 1.5f, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
     QTest::newRow("mise 100") << Jeu{TypeDePari::tierce, 100, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
     QTest::newRow("mise négative") << Jeu{TypeDePari::tierce, -2, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
+    QTest::newRow("mise immense") << Jeu{TypeDePari::tierce, 1e30f, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
+    QTest::newRow("mise qui n'est pas un nombre")
+        << Jeu{TypeDePari::tierce, std::numeric_limits<float>::quiet_NaN(), false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
     QTest::newRow("chevaux extrêmes") << Jeu{TypeDePari::quinte, 10, true, {-32768, 32767, -1, 0, 300, 20, 1, 99, 100}};
     QTest::newRow("type inconnu") << Jeu{QStringLiteral("trio"), 1, false, {3, 1, 2, 3, 0, 0, 0, 0, 0}};
     QTest::newRow("type accentué autrement") << Jeu{QStringLiteral("quint\u00e8"), 1, false, {5, 1, 2, 3, 4, 5, 0, 0, 0}};
