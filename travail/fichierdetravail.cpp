@@ -445,7 +445,7 @@ qint64 lignessimples(const char *p, qsizetype n, qsizetype &i)
 }
 
 // Counts the values as Lecture::passer() takes them (blanks skipped, a quoted text up to
-// its closing quote on the same line, then up to a comma or a line end), without copying
+// its closing quote before the line's CR or LF, then up to a comma or a line end), without copying
 // any. With `rapide`, stretches of plain lines are counted 64 bytes at a time, which
 // leaves the line where a cut record starts unknown: the count is then made again without.
 Fin examinerfin(const QByteArray &contenu, int valeurs, bool rapide)
@@ -479,8 +479,12 @@ Fin examinerfin(const QByteArray &contenu, int valeurs, bool rapide)
             break;
         }
         if (p[i] == '"') {
-            const auto *eol = static_cast<const char *>(std::memchr(p + i + 1, '\n', static_cast<size_t>(n - i - 1)));
-            const qsizetype borne = eol ? eol - p : n;
+            // The closing quote is on the same line: before the next LF or CR, as the reader
+            // looks for it (a lone CR ends a line too).
+            const auto *lf = static_cast<const char *>(std::memchr(p + i + 1, '\n', static_cast<size_t>(n - i - 1)));
+            qsizetype borne = lf ? lf - p : n;
+            if (const auto *cr = static_cast<const char *>(std::memchr(p + i + 1, '\r', static_cast<size_t>(borne - i - 1))))
+                borne = cr - p;
             const auto *guillemet = static_cast<const char *>(std::memchr(p + i + 1, '"', static_cast<size_t>(borne - i - 1)));
             if (!guillemet) {
                 coupe = true;
