@@ -2,16 +2,15 @@
 
 #include "travail/depot.h"
 #include "travail/format.h"
+#include "travail/masques.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
 
 namespace travail::annulation {
 
@@ -43,22 +42,18 @@ std::uint64_t melange(const QByteArray &octets)
 {
     constexpr std::uint64_t k1 = 0x9E3779B185EBCA87ULL;
     constexpr std::uint64_t k2 = 0xC2B2AE3D27D4EB4FULL;
-    const auto mot = [](const char *p) {
-        std::uint64_t v;
-        std::memcpy(&v, p, sizeof v);
-        return qFromLittleEndian(v);
-    };
+    using masques::mot8;
     const auto tour = [](std::uint64_t h, std::uint64_t v) { return std::rotl(h + v * k2, 31) * k1; };
     const char *p = octets.constData();
     const char *const fin = p + octets.size();
     std::uint64_t l[4] = {k1 + k2, k2, 0, 0 - k1};
     for (; fin - p >= 32; p += 32)
         for (int i = 0; i < 4; ++i)
-            l[i] = tour(l[i], mot(p + 8 * i));
+            l[i] = tour(l[i], mot8(p + 8 * i));
     std::uint64_t h = std::rotl(l[0], 1) + std::rotl(l[1], 7) + std::rotl(l[2], 12) + std::rotl(l[3], 18);
     h += static_cast<std::uint64_t>(octets.size());
     for (; fin - p >= 8; p += 8)
-        h = std::rotl(h ^ tour(0, mot(p)), 27) * k1 + k2;
+        h = std::rotl(h ^ tour(0, mot8(p)), 27) * k1 + k2;
     for (; p < fin; ++p)
         h = std::rotl(h ^ (static_cast<unsigned char>(*p) * k1), 11) * k2;
     h ^= h >> 33;

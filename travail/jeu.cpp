@@ -200,13 +200,6 @@ QString typelu(QByteArrayView octets)
     return decode1252(octets);
 }
 
-std::uint64_t mot8(const char *p) noexcept
-{
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
 // f(0), f(1), … f(N - 1) written out one after another: the loops over the values of one
 // record are short and of fixed length, and unrolled they take a fifth fewer instructions.
 template<int N, class F>
@@ -233,8 +226,8 @@ bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
     const char *const p = e.debut();
     const masques::Lignes m = masques::lignes(p);
     // The type, its closing quote at 7, CR LF at 8 and 9.
-    const std::uint64_t type = mot8(p);
-    const int k = type == mot8("\"tierc\xE9\"") ? 3 : type == mot8("\"quart\xE9\"") ? 4 : type == mot8("\"quint\xE9\"") ? 5 : 0;
+    const std::uint64_t type = masques::mot8(p);
+    const int k = type == masques::mot8("\"tierc\xE9\"") ? 3 : type == masques::mot8("\"quart\xE9\"") ? 4 : type == masques::mot8("\"quint\xE9\"") ? 5 : 0;
     bool ok = (k != 0) & ((m.lf & 0x3FF) == (1u << 9)) & ((m.cr & 0x3FF) == (1u << 8));
     // The eleven line ends after it: the stake, the Boolean, the nine slots.
     std::uint64_t lf = m.lf & (m.lf - 1);
@@ -249,9 +242,9 @@ bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
     // The Boolean's text, from after the stake's line end to its own CR.
     const int b = fins[0] + 1;
     const int longueur = fins[1] - b - 1;
-    const std::uint64_t booleen = mot8(p + b);
-    const bool vrai = (longueur == 6) & (booleen == mot8("#TRUE#\r\n"));
-    ok &= vrai | ((longueur == 7) & (booleen == mot8("#FALSE#\r")));
+    const std::uint64_t booleen = masques::mot8(p + b);
+    const bool vrai = (longueur == 6) & (booleen == masques::mot8("#TRUE#\r\n"));
+    ok &= vrai | ((longueur == 7) & (booleen == masques::mot8("#FALSE#\r")));
     // Its bits; any other length or place has already refused the record, and leaves the
     // shifts within bounds all the same.
     const std::uint64_t texte = ((std::uint64_t(1) << (longueur == 6 ? 6 : 7)) - 1) << (b & 63);
@@ -299,18 +292,6 @@ QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
 {
     const auto lire = [](Lecture &lecture) {
         Jeu j;
-        Lecture::Ecrits e = lecture.ecrits();
-        QByteArrayView type;
-        qint16 mult = 0;
-        bool ecrit = e.chaine(type) && e.entier(mult) && e.booleen(j.dtlo);
-        for (qint16 &v : j.chevaux)
-            ecrit = ecrit && e.entier(v);
-        if (ecrit) {
-            lecture.prendre(e);
-            j.typedejeu = typelu(type);
-            j.mult = mult;
-            return j;
-        }
         j.typedejeu = typelu(lecture.chaineoctets());
         j.mult = lecture.simple();
         j.dtlo = lecture.booleen();
@@ -318,7 +299,6 @@ QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
             v = lecture.entier16();
         return j;
     };
-    const auto verifier = [](const Jeu &j) { return controle(j); };
     QList<Dommage> dommages;
     Lecture lecture(contenu);
     const char *const octets = contenu.constData();
@@ -332,7 +312,7 @@ QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
             garder(j, ++k, d - octets, e.debut() - octets);
         lecture.prendre(e);
         debut = lecture.position();
-        if (lecture.fini() || !enregistrementsuivant(lecture, k, valeursparjeu, lire, verifier, gardergeneral, dommages))
+        if (lecture.fini() || !enregistrementsuivant(lecture, k, valeursparjeu, lire, controle, gardergeneral, dommages))
             break;
     }
     return dommages;

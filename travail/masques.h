@@ -1,18 +1,49 @@
 #pragma once
 // Sixty-four bytes looked at in one go: bit i of a mask stands for byte i. The readers of
 // large files use them to find line ends and check the form of many values at once.
-// Every one of the 64 bytes from p must be readable.
+// Every one of the 64 bytes from p must be readable. SSE2 where the processor has it,
+// sixteen bytes a compare; a plain loop elsewhere, with the same results.
+
+#include <QtEndian>
 
 #include <cstdint>
+#include <cstring>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
+#define KRN_SSE2 1
 #endif
 
 namespace travail::masques {
 
-#if defined(__SSE2__) || defined(_M_X64)
+// The 8 bytes from p as one number, the first byte lowest whatever the processor: the
+// same bytes always give the same number.
+inline std::uint64_t mot8(const char *p) noexcept
+{
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return qFromLittleEndian(v);
+}
 
+// Line feeds, carriage returns and digits.
+struct Lignes
+{
+    std::uint64_t lf = 0;
+    std::uint64_t cr = 0;
+    std::uint64_t chiffres = 0;
+};
+
+#ifdef KRN_SSE2
+
+// Calls f(v, i) for the four blocks of 16 bytes from p, each loaded once.
+template<class F>
+void parblocs(const char *p, F f) noexcept
+{
+    for (int i = 0; i < 4; ++i)
+        f(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i)), i);
+}
+
+// The 16 bytes of a compare as bits, at their place among the 64.
 inline std::uint64_t bits(__m128i x, int i) noexcept
 {
     return std::uint64_t(static_cast<std::uint16_t>(_mm_movemask_epi8(x))) << (16 * i);
@@ -21,34 +52,11 @@ inline std::uint64_t bits(__m128i x, int i) noexcept
 // The bytes equal to c.
 inline std::uint64_t egaux(const char *p, char c) noexcept
 {
-    const __m128i v = _mm_set1_epi8(c);
+    const __m128i u = _mm_set1_epi8(c);
     std::uint64_t m = 0;
-    for (int i = 0; i < 4; ++i)
-        m |= bits(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i)), v), i);
+    parblocs(p, [&](__m128i v, int i) { m |= bits(_mm_cmpeq_epi8(v, u), i); });
     return m;
 }
-
-// The digits 0 to 9.
-inline std::uint64_t chiffres(const char *p) noexcept
-{
-    const __m128i zero = _mm_set1_epi8('0');
-    const __m128i neuf = _mm_set1_epi8(9);
-    std::uint64_t m = 0;
-    for (int i = 0; i < 4; ++i) {
-        // A digit is then 0 to 9, unsigned.
-        const __m128i c = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i)), zero);
-        m |= bits(_mm_cmpeq_epi8(_mm_min_epu8(c, neuf), c), i);
-    }
-    return m;
-}
-
-// Line feeds, carriage returns and digits, each byte loaded once for the three.
-struct Lignes
-{
-    std::uint64_t lf = 0;
-    std::uint64_t cr = 0;
-    std::uint64_t chiffres = 0;
-};
 
 inline Lignes lignes(const char *p) noexcept
 {
@@ -57,13 +65,12 @@ inline Lignes lignes(const char *p) noexcept
     const __m128i zero = _mm_set1_epi8('0');
     const __m128i neuf = _mm_set1_epi8(9);
     Lignes m;
-    for (int i = 0; i < 4; ++i) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
-        const __m128i c = _mm_sub_epi8(v, zero);
+    parblocs(p, [&](__m128i v, int i) {
+        const __m128i c = _mm_sub_epi8(v, zero);   // a digit is then 0 to 9, unsigned
         m.lf |= bits(_mm_cmpeq_epi8(v, lf), i);
         m.cr |= bits(_mm_cmpeq_epi8(v, cr), i);
         m.chiffres |= bits(_mm_cmpeq_epi8(_mm_min_epu8(c, neuf), c), i);
-    }
+    });
     return m;
 }
 
@@ -77,27 +84,16 @@ inline std::uint64_t egaux(const char *p, char c) noexcept
     return m;
 }
 
-inline std::uint64_t chiffres(const char *p) noexcept
+inline Lignes lignes(const char *p) noexcept
 {
-    std::uint64_t m = 0;
+    Lignes m{egaux(p, '\n'), egaux(p, '\r'), 0};
     for (int i = 0; i < 64; ++i)
-        m |= std::uint64_t(p[i] >= '0' && p[i] <= '9') << i;
+        m.chiffres |= std::uint64_t(p[i] >= '0' && p[i] <= '9') << i;
     return m;
 }
 
-struct Lignes
-{
-    std::uint64_t lf = 0;
-    std::uint64_t cr = 0;
-    std::uint64_t chiffres = 0;
-};
-
-inline Lignes lignes(const char *p) noexcept
-{
-    return {egaux(p, '\n'), egaux(p, '\r'), chiffres(p)};
-}
-
 #endif
+#undef KRN_SSE2
 
 // Bit i is the parity of the bits 0 to i of x: inside or outside quotes, for a mask of
 // quotes.
