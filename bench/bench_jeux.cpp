@@ -6,6 +6,7 @@
 // in the same run on the same bytes: copying them in memory, and reading the file.
 // Run by hand: ./build/bench_jeux [number of bets] [runs of each, 11 by default]
 
+#include "bench/chrono.h"
 #include "commun/fenetre.h"
 #include "jeux/form1.h"
 #include "jeux/form3.h"
@@ -15,13 +16,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -46,42 +45,6 @@ QByteArray fichierdejeux(int nombre)
         r += travail::enregistrement(j);
     }
     return r;
-}
-
-// The processor time of this process so far, in milliseconds: on a machine shared with
-// other work it shows what the program itself spent, waits for the processor excluded.
-double processeur()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-struct Mesure
-{
-    double ms = 0;         // the fastest of the elapsed times: on a shared machine, the
-                           // one least disturbed by other work
-    double median = 0;     // median of the elapsed times
-    double cpu = 0;        // median of the processor times
-};
-
-// `fois` runs; `avant` runs untimed before each.
-Mesure mediane(int fois, const std::function<void()> &f, const std::function<void()> &avant = [] {})
-{
-    QList<double> temps;
-    QList<double> cpu;
-    for (int i = 0; i < fois; ++i) {
-        avant();
-        const double c = processeur();
-        QElapsedTimer t;
-        t.start();
-        f();
-        temps.append(t.nsecsElapsed() / 1e6);
-        cpu.append(processeur() - c);
-    }
-    std::sort(temps.begin(), temps.end());
-    std::sort(cpu.begin(), cpu.end());
-    return {temps.first(), temps[temps.size() / 2], cpu[cpu.size() / 2]};
 }
 
 // Resident and peak resident memory of this process, in MiB (Linux; 0 elsewhere).
@@ -129,19 +92,19 @@ int main(int argc, char *argv[])
 
     // The bounds: the bytes copied in memory, the file read into memory.
     std::vector<char> copie(contenu.size());   // the bench's own bytes, freed before the windows
-    const Mesure memcopie = mediane(fois, [&] {
+    const chrono::Temps memcopie = chrono::mesurer(fois, [&] {
         std::memcpy(copie.data(), contenu.constData(), contenu.size());
         // Keep the copy from being optimised away.
         if (copie[copie.size() / 2] != contenu[contenu.size() / 2])
             std::abort();
     });
-    const Mesure lecturebrute = mediane(fois, [&] {
+    const chrono::Temps lecturebrute = chrono::mesurer(fois, [&] {
         QByteArray octets;
         if (!fichier.lire(octets).ok() || octets.size() != contenu.size())
             std::abort();
     });
 
-    const Mesure verification = mediane(fois, [&] {
+    const chrono::Temps verification = chrono::mesurer(fois, [&] {
         QByteArray octets;
         if (!fichier.lire(octets).ok() || travail::lirejeux(octets).jeux.size() != nombre)
             std::abort();
@@ -149,7 +112,7 @@ int main(int argc, char *argv[])
     // The same bets with CR alone as line end: the reading stays linear.
     QByteArray cr = contenu;
     cr.replace("\r\n", "\r");
-    const Mesure verificationcr = mediane(fois, [&] {
+    const chrono::Temps verificationcr = chrono::mesurer(fois, [&] {
         if (travail::lirejeux(cr).jeux.size() != nombre)
             std::abort();
     });
@@ -159,11 +122,11 @@ int main(int argc, char *argv[])
     cr = {};
 
     form1().ouvrir();
-    const Mesure principale = mediane(fois, [] {
+    const chrono::Temps principale = chrono::mesurer(fois, [] {
         form1().recharger();
         QCoreApplication::processEvents();
     });
-    const Mesure liste4 = mediane(fois, [] {
+    const chrono::Temps liste4 = chrono::mesurer(fois, [] {
         form4().ouvrir();
         QCoreApplication::processEvents();   // the first paint
     }, [] { form4().fermer(); });
@@ -172,7 +135,7 @@ int main(int argc, char *argv[])
 
     // Dropping one bet from the middle: checked, copied through the scratch file, the
     // summary recomputed, the list opened again and painted.
-    const Mesure effacement = mediane(fois, [] {
+    const chrono::Temps effacement = chrono::mesurer(fois, [] {
         form4().findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         form4().ouvrir();
         QCoreApplication::processEvents();
@@ -183,7 +146,7 @@ int main(int argc, char *argv[])
         l->setCurrentIndex(l->model()->index(l->model()->rowCount() / 2, 0));
     });
     // One bet saved from the entry window: appended, the main window reloaded.
-    const Mesure sauvegarde = mediane(fois, [] {
+    const chrono::Temps sauvegarde = chrono::mesurer(fois, [] {
         form3().findChild<QPushButton *>(QStringLiteral("Command9"))->click();
         QCoreApplication::processEvents();
     }, [] {
@@ -193,14 +156,14 @@ int main(int argc, char *argv[])
             form3().findChild<QPushButton *>(QStringLiteral("Command5(%1)").arg(h))->click();
     });
 
-    const auto ligne = [&](const char *nom, Mesure m, const char *note = "") {
-        std::printf("  %-46s %8.1f ms (médian %6.1f) %6.1f x memcpy %5.1f x lecture   (processeur %7.1f ms)  %s\n", nom, m.ms,
-                    m.median, m.ms / memcopie.ms, m.ms / lecturebrute.ms, m.cpu, note);
+    const auto ligne = [&](const char *nom, chrono::Temps m, const char *note = "") {
+        std::printf("  %-46s %8.1f ms (médian %6.1f) %6.1f x memcpy %5.1f x lecture   (processeur %7.1f ms)  %s\n", nom, m.meilleur,
+                    m.median, m.meilleur / memcopie.meilleur, m.meilleur / lecturebrute.meilleur, m.processeur, note);
     };
     std::printf("%d jeux (%lld octets), le plus rapide et le médian de %d essais; rapports sur les plus rapides\n", nombre,
                 static_cast<long long>(contenu.size()), fois);
-    std::printf("  %-46s %8.2f ms (médian %6.2f)\n", "memcpy des octets du fichier", memcopie.ms, memcopie.median);
-    std::printf("  %-46s %8.2f ms (médian %6.2f)\n", "lecture du fichier en mémoire", lecturebrute.ms, lecturebrute.median);
+    std::printf("  %-46s %8.2f ms (médian %6.2f)\n", "memcpy des octets du fichier", memcopie.meilleur, memcopie.median);
+    std::printf("  %-46s %8.2f ms (médian %6.2f)\n", "lecture du fichier en mémoire", lecturebrute.meilleur, lecturebrute.median);
     ligne("lecture et vérification du fichier", verification);
     ligne("la même, fins de ligne CR seules (sans disque)", verificationcr);
     ligne("fenêtre principale, résumé (Form1)", principale);
