@@ -45,6 +45,14 @@ QAction *action(const char *nom)
     return form1().findChild<QAction *>(QString::fromUtf8(nom));
 }
 
+// The three bets saved, the main window open and the saved bets window opened from its menu.
+void voirtrois(const essais::Racine &racine)
+{
+    racine.ecrire(travail::noms::fichier, fichier(trois));
+    form1().ouvrir();
+    action("voirmn")->trigger();
+}
+
 QString resume()
 {
     return form1().findChild<QLabel *>(u"Label1"_s)->text();
@@ -110,9 +118,7 @@ void TstAnnulation::modifierpuisabandonner()
     QFETCH(int, facon);
     essais::Racine racine;
     essais::Repondeur repondeur;
-    racine.ecrire(travail::noms::fichier, fichier(trois));
-    form1().ouvrir();
-    action("voirmn")->trigger();
+    voirtrois(racine);
     choisir(&form4(), 1);
     touche(&form4(), 'm');
     Form3 &saisie = form3();
@@ -299,9 +305,7 @@ void TstAnnulation::fichierchangedepuis()
 {
     essais::Racine racine;
     essais::Repondeur repondeur;
-    racine.ecrire(travail::noms::fichier, fichier(trois));
-    form1().ouvrir();
-    action("voirmn")->trigger();
+    voirtrois(racine);
     choisir(&form4(), 0);
     touche(&form4(), 'e');
     action("saisrmn")->trigger();
@@ -337,9 +341,7 @@ void TstAnnulation::empreintes()
     QFETCH(bool, anciennecopie);
     essais::Racine racine;
     essais::Repondeur repondeur;
-    racine.ecrire(travail::noms::fichier, fichier(trois));
-    form1().ouvrir();
-    action("voirmn")->trigger();
+    voirtrois(racine);
     choisir(&form4(), 0);
     touche(&form4(), 'e');
     QByteArray apres = racine.lire(travail::noms::fichier);
