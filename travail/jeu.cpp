@@ -6,14 +6,19 @@
 #include "travail/masques.h"
 
 #include <QDir>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <optional>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 namespace travail {
@@ -211,19 +216,21 @@ void pourchaque(F f)
 // What the reader below may read from its start: the 64 bytes of its masks (a record it
 // takes is 59 bytes at most), and a few more when a record it refuses runs past them.
 constexpr qsizetype tailleecrite = 80;
+// The shortest record it takes: one digit for the stake and each slot, #TRUE#.
+constexpr qsizetype plus_court = 48;
 
 // A sound bet exactly as enregistrement() writes it, stake and horses of one or two
 // digits, CR LF after each value: the record of nearly every file, read with no bound
 // check per byte (the caller leaves it `tailleecrite` bytes at least) and checked as
 // controle() checks it. The line ends, carriage returns and digits of the next 64 bytes
-// are found at once: each value's place is known without reading the one before it, the
-// form of all the values is checked in a few operations, and no branch depends on a
-// value's length (horse numbers mix one and two digits at random). For any other record
-// it answers false, takes nothing, and the general reading reads the record from the same
-// place, with its damage if it has one.
-bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
+// are found at once, with the number each run of digits makes: each value's place is
+// known without reading the one before it, the form of all the values is checked in a
+// few operations, and no branch depends on a value's length (horse numbers mix one and
+// two digits at random). Gives the record's length, the bet put in `j`; for any other
+// record 0, `j` untouched, and the general reading reads the record from the same place,
+// with its damage if it has one.
+int lireecrit(const char *p, Jeu &j) noexcept
 {
-    const char *const p = e.debut();
     const masques::Lignes m = masques::lignes(p);
     // The type, its closing quote at 7, CR LF at 8 and 9.
     const std::uint64_t type = masques::mot8(p);
@@ -255,41 +262,63 @@ bool lireecrit(Lecture::Ecrits &e, Jeu &j) noexcept
     ok &= (m.cr & etendue) == (lfs >> 1);
     ok &= (((lfs << 1) | (std::uint64_t(1) << 10)) & m.cr) == 0;
     ok &= (m.chiffres & (m.chiffres >> 1) & (m.chiffres >> 2) & etendue) == 0;
-    // The values, one or two digits each.
-    const auto nombre = [p](int debut, int finligne) {
-        const unsigned a = static_cast<unsigned char>(p[debut]) - unsigned('0');
-        const unsigned b = static_cast<unsigned char>(p[debut + 1]) - unsigned('0');
-        return static_cast<qint16>(finligne - debut == 3 ? a * 10 + b : a);
-    };
-    const qint16 mult = nombre(10, fins[0]);
-    std::array<qint16, 9> chevaux;
-    pourchaque<9>([&](int i) { chevaux[i] = nombre(fins[i + 1] + 1, fins[i + 2]); });
+    // Each value, of one or two digits, is the number made at its last digit, before its
+    // CR. A place out of the 64 bytes belongs to a record refused above.
+    const auto valeur = [&m](int finligne) -> unsigned { return m.nombres[(finligne - 2) & 63]; };
+    const unsigned mult = valeur(fins[0]);
+    const unsigned nb = valeur(fins[2]);
+    std::uint8_t chevaux[8];
+    pourchaque<8>([&](int i) { chevaux[i] = static_cast<std::uint8_t>(valeur(fins[i + 3])); });
     // The stakes 1, 2, 3, 4, 5, 10 and 20 as bits.
     constexpr std::uint32_t lesmises = (1u << 1) | (1u << 2) | (1u << 3) | (1u << 4) | (1u << 5) | (1u << 10) | (1u << 20);
     ok &= (mult < 32) & ((lesmises >> (mult & 31)) & 1u);
-    const qint16 nb = chevaux[0];
-    ok &= (nb >= k) & (nb <= 8);
-    pourchaque<8>([&](int i) {
-        const qint16 h = chevaux[i + 1];
-        ok &= i < nb ? static_cast<unsigned>(h - 1) < 20u : h == 0;
-    });
+    ok &= (nb >= unsigned(k)) & (nb <= 8);
+    // The eight slots at once, a byte each (every value is below 100): a horse, 1 to 20,
+    // in each of the nb first, 0 in the others. A byte plus 127 reaches 128 when it is not
+    // 0, plus 107 when it is above 20, and no sum carries into the next byte.
+    const std::uint64_t tous = masques::mot8(reinterpret_cast<const char *>(chevaux));
+    constexpr std::uint64_t uns = 0x0101010101010101;
+    constexpr std::uint64_t hauts = uns * 0x80;
+    ok &= ((tous + uns * 127) & hauts) == (hauts >> ((64 - 8 * nb) & 63));
+    ok &= ((tous + uns * 107) & hauts) == 0;
     if (!ok)
-        return false;
-    j.typedejeu = k == 3 ? TypeDePari::tierce : k == 4 ? TypeDePari::quarte : TypeDePari::quinte;
-    j.mult = mult;
+        return 0;
+    // A copy then a move: both inline, where the copy assignment is a call.
+    j.typedejeu = QString(k == 3 ? TypeDePari::tierce : k == 4 ? TypeDePari::quarte : TypeDePari::quinte);
+    j.mult = static_cast<float>(mult);
     j.dtlo = vrai;
-    j.chevaux = chevaux;
-    e.avancer(p + fin, valeursparjeu);
-    return true;
+    j.chevaux[0] = static_cast<qint16>(nb);
+    pourchaque<8>([&](int i) { j.chevaux[i + 1] = chevaux[i]; });
+    return fin;
 }
 
-// Every record in one pass over the bytes; `garder(jeu, k, debut, fin)` gets the sound
-// ones, with the bytes they span. Runs of records in the program's own form go through
-// lireecrit() straight from the bytes; any other record through the general reading,
-// from the same place.
-template<class Garder>
-QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
+// Records in the program's own form one after another from p, as long as lireecrit()
+// takes them, `tailleecrite` bytes are left before `fin` and p is before `limite`: each in
+// `lieu.place()`, then kept by `lieu.garder(k, debut, fin)`, k its number. Where it stopped.
+template<class Lieu>
+const char *courir(const char *p, const char *fin, const char *limite, qint64 &k, Lieu &lieu)
 {
+    while (p < limite && fin - p >= tailleecrite) {
+        const int n = lireecrit(p, lieu.place());
+        if (n == 0)
+            break;
+        lieu.garder(++k, p, p + n);
+        p += n;
+    }
+    return p;
+}
+
+// Every record in one pass over the bytes, each sound one given to `lieu` with its number
+// and the bytes it spans (see courir()). Runs of records in the program's own form go
+// through lireecrit() straight from the bytes; any other record through the general
+// reading, from the same place. `suite`, when given, has read from its `depart()` on, at
+// the same time, what courir() would read there: the reading takes its records instead
+// when it reaches that very place at the start of a record, and reads on by itself when
+// it goes past it; nullptr for none.
+template<class Lieu, class Suite>
+QList<Dommage> parcourir(const QByteArray &contenu, Lieu &lieu, Suite suite)
+{
+    constexpr bool avecsuite = !std::is_null_pointer_v<Suite>;
     const auto lire = [](Lecture &lecture) {
         Jeu j;
         j.typedejeu = typelu(lecture.chaineoctets());
@@ -302,19 +331,42 @@ QList<Dommage> parcourir(const QByteArray &contenu, Garder garder)
     QList<Dommage> dommages;
     Lecture lecture(contenu);
     const char *const octets = contenu.constData();
+    const char *const fin = octets + contenu.size();
+    const char *arret = fin;
+    if constexpr (avecsuite)
+        arret = suite ? suite->depart() : fin;
     qsizetype debut = 0;
-    const auto gardergeneral = [&](Jeu j, qint64 k) { garder(std::move(j), k, debut, lecture.position()); };
+    const auto gardergeneral = [&](Jeu j, qint64 k) {
+        lieu.place() = std::move(j);
+        lieu.garder(k, octets + debut, octets + lecture.position());
+    };
     qint64 k = 0;
     for (;;) {
         Lecture::Ecrits e = lecture.ecrits();
-        Jeu j;
-        for (const char *d = e.debut(); e.reste() >= tailleecrite && lireecrit(e, j); d = e.debut())
-            garder(j, ++k, d - octets, e.debut() - octets);
+        const qint64 avant = k;
+        const char *p = e.debut();
+        for (;;) {
+            p = courir(p, fin, arret, k, lieu);
+            if (p < arret || arret == fin)
+                break;
+            // At the place the other reading started from, or past it.
+            if constexpr (avecsuite) {
+                if (p == arret)
+                    p = suite->rejoindre(k, lieu);
+                else
+                    suite->abandonner();
+            }
+            arret = fin;
+        }
+        e.avancer(p, (k - avant) * valeursparjeu);
         lecture.prendre(e);
         debut = lecture.position();
         if (lecture.fini() || !enregistrementsuivant(lecture, k, valeursparjeu, lire, controle, gardergeneral, dommages))
             break;
     }
+    if constexpr (avecsuite)
+        if (arret != fin)
+            suite->abandonner();
     return dommages;
 }
 
@@ -336,23 +388,190 @@ QString messagedommages(const QList<Dommage> &dommages, bool utf8, qint64 lisibl
     return texte;
 }
 
+// The bets read and where they are, written in place: the lists grow by a few hundred
+// bets at a time within the room reserved, each bet read where its list has just made it,
+// with no call per bet to grow a list nor a second pass over memory long left.
+class Listes
+{
+public:
+    explicit Listes(const char *octets) : m_octets(octets) {}
+
+    // Room for that many bets without moving them.
+    void reserver(qsizetype taille)
+    {
+        jeux.reserve(taille);
+        positions.reserve(taille);
+        debuts.reserve(taille);
+        fins.reserve(taille);
+    }
+    Jeu &place()
+    {
+        if (n == m_taille)
+            agrandir(n + 256);
+        return m_jeux[n];
+    }
+    void garder(qint64 k, const char *debut, const char *fin)
+    {
+        m_positions[n] = k;
+        m_debuts[n] = debut - m_octets;
+        m_fins[n] = fin - m_octets;
+        ++n;
+    }
+    // The lists cut to the bets kept.
+    void finir() { agrandir(n); }
+    // The bets of `suite`, read from the same bytes, kept after these, numbered on from k.
+    void ajouter(Listes &suite, qint64 &k)
+    {
+        finir();
+        suite.finir();
+        for (qint64 &position : suite.positions)
+            position += k;
+        k += suite.n;
+        n += suite.n;
+        jeux.append(std::move(suite.jeux));
+        positions.append(std::move(suite.positions));
+        debuts.append(std::move(suite.debuts));
+        fins.append(std::move(suite.fins));
+        agrandir(n);
+    }
+
+    QList<Jeu> jeux;
+    QList<qint64> positions;
+    QList<qsizetype> debuts;
+    QList<qsizetype> fins;
+    qsizetype n = 0;
+
+private:
+    // Beyond their capacity, the lists grow by steps of their own.
+    void agrandir(qsizetype taille)
+    {
+        jeux.resize(taille);
+        positions.resize(taille);
+        debuts.resize(taille);
+        fins.resize(taille);
+        m_taille = taille;
+        m_jeux = jeux.data();
+        m_positions = positions.data();
+        m_debuts = debuts.data();
+        m_fins = fins.data();
+    }
+
+    const char *m_octets;
+    qsizetype m_taille = 0;   // the bets the lists hold, read or not yet
+    Jeu *m_jeux = nullptr;
+    qint64 *m_positions = nullptr;
+    qsizetype *m_debuts = nullptr;
+    qsizetype *m_fins = nullptr;
+};
+
+// The second half of a large file read on another processor while the first is read:
+// from the first record in the program's form after the middle, as courir() reads, into
+// lists of its own. Only a guess at a record's start: the reading from the start takes
+// these bets only if it reaches that very place at the start of a record.
+class SecondeMoitie
+{
+public:
+    // Where it would start in `contenu`: a type at the start of a line (a LF before its
+    // quote) that lireecrit() takes, a little after the middle; null when there is none.
+    static const char *depart(const QByteArray &contenu)
+    {
+        const char *const fin = contenu.constData() + contenu.size();
+        const char *q = contenu.constData() + contenu.size() / 2;
+        const char *const jusque = std::min(fin - tailleecrite, q + 4096);
+        for (; q < jusque; ++q) {
+            q = static_cast<const char *>(std::memchr(q, '"', jusque - q));
+            if (q == nullptr)
+                break;
+            Jeu j;
+            if (q[-1] == '\n' && lireecrit(q, j) != 0)
+                return q;
+        }
+        return nullptr;
+    }
+
+    SecondeMoitie(const QByteArray &contenu, const char *depart)
+        : m_listes(contenu.constData()), m_depart(depart), m_arrivee(depart)
+    {
+        const char *const fin = contenu.constData() + contenu.size();
+        m_listes.reserver((fin - depart) / plus_court + 1);
+        m_fil.reset(QThread::create([this, fin] {
+            // A lot at a time, so that a reading abandoned stops soon.
+            constexpr qsizetype lot = 1 << 18;
+            qint64 k = 0;
+            const char *p = m_depart;
+            while (!m_abandon.load(std::memory_order_relaxed)) {
+                const char *const limite = fin - p > lot ? p + lot : fin;
+                p = courir(p, fin, limite, k, m_listes);
+                if (p < limite)
+                    break;
+            }
+            m_arrivee = p;
+        }));
+        m_fil->start();
+    }
+    ~SecondeMoitie() { abandonner(); }
+    SecondeMoitie(const SecondeMoitie &) = delete;
+    SecondeMoitie &operator=(const SecondeMoitie &) = delete;
+
+    const char *depart() const { return m_depart; }
+
+    // Its bets added to `listes`, numbered on from k; where they end.
+    const char *rejoindre(qint64 &k, Listes &listes)
+    {
+        m_fil->wait();
+        listes.ajouter(m_listes, k);
+        return m_arrivee;
+    }
+
+    void abandonner()
+    {
+        m_abandon.store(true, std::memory_order_relaxed);
+        m_fil->wait();
+    }
+
+private:
+    Listes m_listes;
+    const char *const m_depart;
+    const char *m_arrivee;   // where its reading stopped, once the thread has ended
+    std::atomic<bool> m_abandon = false;
+    std::unique_ptr<QThread> m_fil;
+};
+
+// Files from this size on are read in two halves at once where there are two processors.
+constexpr qsizetype partage = 1 << 20;
+
+// The bets read one after another, their prices summed in file order.
+struct Somme
+{
+    Jeu &place() { return j; }
+    void garder(qint64, const char *, const char *)
+    {
+        ++nombre;
+        montant += prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
+    }
+
+    Jeu j;
+    qint64 nombre = 0;
+    double montant = 0;
+};
+
 } // namespace
 
 LectureJeux lirejeux(const QByteArray &contenu)
 {
     LectureJeux r;
-    // A record of the program is 50 to 70 bytes.
-    const qsizetype attendus = contenu.size() / 48 + 1;
-    r.jeux.reserve(attendus);
-    r.positions.reserve(attendus);
-    r.debuts.reserve(attendus);
-    r.fins.reserve(attendus);
-    r.dommages = parcourir(contenu, [&r](Jeu j, qint64 k, qsizetype debut, qsizetype fin) {
-        r.jeux.append(std::move(j));
-        r.positions.append(k);
-        r.debuts.append(debut);
-        r.fins.append(fin);
-    });
+    Listes listes(contenu.constData());
+    listes.reserver(contenu.size() / plus_court + 1);
+    const char *const depart = contenu.size() >= partage && QThread::idealThreadCount() > 1 ? SecondeMoitie::depart(contenu) : nullptr;
+    std::optional<SecondeMoitie> moitie;
+    if (depart != nullptr)
+        moitie.emplace(contenu, depart);
+    r.dommages = parcourir(contenu, listes, moitie ? &*moitie : nullptr);
+    listes.finir();
+    r.jeux = std::move(listes.jeux);
+    r.positions = std::move(listes.positions);
+    r.debuts = std::move(listes.debuts);
+    r.fins = std::move(listes.fins);
     if (!r.dommages.isEmpty())
         r.utf8 = semble_utf8(contenu);
     return r;
@@ -361,10 +580,11 @@ LectureJeux lirejeux(const QByteArray &contenu)
 TotalJeux totaljeux(const QByteArray &contenu)
 {
     TotalJeux r;
-    r.dommages = parcourir(contenu, [&r](const Jeu &j, qint64, qsizetype, qsizetype) {
-        ++r.nombre;
-        r.montant += prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
-    });
+    // In one reading: the total is summed in the order of the file, the same every time.
+    Somme somme;
+    r.dommages = parcourir(contenu, somme, nullptr);
+    r.nombre = somme.nombre;
+    r.montant = somme.montant;
     if (!r.dommages.isEmpty())
         r.utf8 = semble_utf8(contenu);
     return r;
