@@ -9,6 +9,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
 
 using namespace travail;
@@ -48,6 +49,8 @@ private slots:
     void enregistrementjeu_data();
     void enregistrementjeu();
     void formeecrite();
+    void deuxmoities_data();
+    void deuxmoities();
 };
 
 void TstTravail::ecriture_data()
@@ -671,6 +674,122 @@ void TstTravail::enregistrementjeu()
     ajouterenregistrement(deux, jeu);
     ajouterenregistrement(deux, jeu);
     QCOMPARE(deux, "x" + e.octets() + e.octets());
+}
+
+namespace {
+
+// Bets of every type, stake, Boolean and number of horses, one record each.
+QList<QByteArray> enregistrementsvaries(int nombre)
+{
+    const QString types[3] = {TypeDePari::tierce, TypeDePari::quarte, TypeDePari::quinte};
+    QList<QByteArray> r;
+    for (int i = 0; i < nombre; ++i) {
+        Jeu j{types[i % 3], mises[i % 7], i % 5 == 0, {}};
+        const int nb = places(j.typedejeu) + i % 4;
+        j.chevaux[0] = static_cast<qint16>(nb);
+        for (int k = 1; k <= nb; ++k)
+            j.chevaux[k] = static_cast<qint16>((i * 7 + k * 3) % 20 + 1);
+        r.append(enregistrement(j));
+    }
+    return r;
+}
+
+QByteArray bout(const QList<QByteArray> &enregistrements, qsizetype debut, qsizetype fin)
+{
+    QByteArray r;
+    for (qsizetype i = debut; i < fin; ++i)
+        r += enregistrements[i];
+    return r;
+}
+
+} // namespace
+
+// A file of 1.5 MB is read in two halves at once: whatever it holds, the bets, their
+// numbers, their bytes and the damages are those of one reading from the start, which
+// the summary makes (its total is summed bet after bet in the order of the file).
+void TstTravail::deuxmoities_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    constexpr int nombre = 30000;
+    const QList<QByteArray> e = enregistrementsvaries(nombre);
+    const QByteArray tout = bout(e, 0, nombre);
+    QVERIFY(tout.size() > 1400000);
+    const auto avec = [&e](qsizetype i, const QByteArray &remplacant) {
+        QList<QByteArray> copie = e;
+        copie[i] = remplacant;
+        return bout(copie, 0, copie.size());
+    };
+    const QByteArray cheval25 = essais::lignes({"\"quint\xE9\"", "1", "#FALSE#", "5", "25", "2", "3", "4", "5", "0", "0", "0"});
+    const QByteArray incomplet = essais::lignes({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0"});
+    const QByteArray treize = essais::lignes({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2", "3", "0", "0", "0", "0", "0", "0"});
+    const QByteArray lettre = essais::lignes({"\"tierc\xE9\"", "1", "#FALSE#", "3", "1", "2a", "3", "0", "0", "0", "0", "0"});
+    // The record over the middle of the file, where the second half would start.
+    qsizetype milieu = 0;
+    for (qsizetype octets = 0; octets + e[milieu].size() <= tout.size() / 2; ++milieu)
+        octets += e[milieu].size();
+
+    QTest::newRow("sain") << tout;
+    QTest::newRow("cheval 25 au début") << avec(100, cheval25);
+    QTest::newRow("cheval 25 après le milieu") << avec(nombre * 3 / 4, cheval25);
+    QTest::newRow("dernier enregistrement abîmé") << avec(nombre - 1, lettre);
+    QTest::newRow("enregistrement du milieu abîmé") << avec(milieu, lettre);
+    QTest::newRow("enregistrement après le milieu abîmé") << avec(milieu + 1, lettre);
+    // Every record after it is read one value off: the second half never starts on one.
+    QTest::newRow("une valeur manquante au début") << avec(100, incomplet);
+    QTest::newRow("une valeur de trop au début") << avec(100, treize);
+    QTest::newRow("une valeur manquante après le milieu") << avec(nombre * 3 / 4, incomplet);
+    QByteArray lf = bout(e, 0, nombre / 2);
+    lf.replace("\r\n", "\n");
+    QTest::newRow("LF seuls avant le milieu") << lf + bout(e, nombre / 2, nombre);
+    QByteArray lfapres = bout(e, nombre / 2, nombre);
+    lfapres.replace("\r\n", "\n");
+    QTest::newRow("LF seuls après le milieu") << bout(e, 0, nombre / 2) + lfapres;
+    QByteArray cr = tout;
+    cr.replace("\r\n", "\r");
+    QTest::newRow("CR seuls") << cr;
+    QTest::newRow("coupé à la fin") << tout + e[7].first(30);
+    QTest::newRow("UTF-8 au début") << avec(10, essais::lignes({"\"quint\xC3\xA9\"", "1", "#FALSE#", "5", "1", "2", "3", "4", "5", "0", "0", "0"}));
+}
+
+void TstTravail::deuxmoities()
+{
+    QFETCH(QByteArray, contenu);
+    const LectureJeux lus = lirejeux(contenu);
+    const TotalJeux total = totaljeux(contenu);
+    QCOMPARE(lus.jeux.size(), total.nombre);
+    QCOMPARE(lus.positions.size(), lus.jeux.size());
+    QCOMPARE(lus.debuts.size(), lus.jeux.size());
+    QCOMPARE(lus.fins.size(), lus.jeux.size());
+    double montant = 0;
+    for (const Jeu &j : lus.jeux)
+        montant += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
+    QCOMPARE(montant, total.montant);
+    QCOMPARE(lus.dommages.size(), total.dommages.size());
+    for (qsizetype i = 0; i < lus.dommages.size(); ++i) {
+        QCOMPARE(lus.dommages[i].enregistrement, total.dommages[i].enregistrement);
+        QCOMPARE(lus.dommages[i].ligne, total.dommages[i].ligne);
+        QCOMPARE(lus.dommages[i].raison, total.dommages[i].raison);
+    }
+    QCOMPARE(lus.utf8, total.utf8);
+    QCOMPARE(lus.message(QStringLiteral("fichier.txt")), total.message(QStringLiteral("fichier.txt")));
+    // Each record is either read or damaged, numbered in order; each bet is the one its
+    // bytes hold.
+    QList<qint64> numeros = lus.positions;
+    for (const Dommage &d : lus.dommages)
+        numeros.append(d.enregistrement);
+    std::sort(numeros.begin(), numeros.end());
+    for (qsizetype i = 0; i < numeros.size(); ++i)
+        QCOMPARE(numeros[i], i + 1);
+    qsizetype avant = 0;
+    for (qsizetype i = 0; i < lus.jeux.size(); ++i) {
+        if (i > 0)
+            QVERIFY(lus.positions[i] > lus.positions[i - 1]);
+        QVERIFY(lus.debuts[i] >= avant);
+        avant = lus.fins[i];
+        const LectureJeux seul = lirejeux(contenu.sliced(lus.debuts[i], lus.fins[i] - lus.debuts[i]));
+        if (seul.jeux != QList<Jeu>{lus.jeux[i]} || !seul.intact())
+            QFAIL(qPrintable(QStringLiteral("le jeu n° %1 n'est pas celui de ses octets").arg(lus.positions[i])));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstTravail)
