@@ -6,7 +6,6 @@
 #include "travail/masques.h"
 
 #include <QDir>
-#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -15,9 +14,9 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <memory>
 #include <optional>
 #include <string_view>
+#include <thread>
 #include <type_traits>
 #include <utility>
 
@@ -494,7 +493,7 @@ public:
     {
         const char *const fin = contenu.constData() + contenu.size();
         m_listes.reserver((fin - depart) / plus_court + 1);
-        m_fil.reset(QThread::create([this, fin] {
+        m_fil = std::thread([this, fin] {
             // A lot at a time, so that a reading abandoned stops soon.
             constexpr qsizetype lot = 1 << 18;
             qint64 k = 0;
@@ -506,8 +505,7 @@ public:
                     break;
             }
             m_arrivee = p;
-        }));
-        m_fil->start();
+        });
     }
     ~SecondeMoitie() { abandonner(); }
     SecondeMoitie(const SecondeMoitie &) = delete;
@@ -518,7 +516,7 @@ public:
     // Its bets added to `listes`, numbered on from k; where they end.
     const char *rejoindre(qint64 &k, Listes &listes)
     {
-        m_fil->wait();
+        m_fil.join();
         listes.ajouter(m_listes, k);
         return m_arrivee;
     }
@@ -526,7 +524,8 @@ public:
     void abandonner()
     {
         m_abandon.store(true, std::memory_order_relaxed);
-        m_fil->wait();
+        if (m_fil.joinable())
+            m_fil.join();
     }
 
 private:
@@ -534,7 +533,7 @@ private:
     const char *const m_depart;
     const char *m_arrivee;   // where its reading stopped, once the thread has ended
     std::atomic<bool> m_abandon = false;
-    std::unique_ptr<QThread> m_fil;
+    std::thread m_fil;
 };
 
 // Files from this size on are read in two halves at once where there are two processors.
@@ -562,7 +561,7 @@ LectureJeux lirejeux(const QByteArray &contenu)
     LectureJeux r;
     Listes listes(contenu.constData());
     listes.reserver(contenu.size() / plus_court + 1);
-    const char *const depart = contenu.size() >= partage && QThread::idealThreadCount() > 1 ? SecondeMoitie::depart(contenu) : nullptr;
+    const char *const depart = contenu.size() >= partage && std::thread::hardware_concurrency() > 1 ? SecondeMoitie::depart(contenu) : nullptr;
     std::optional<SecondeMoitie> moitie;
     if (depart != nullptr)
         moitie.emplace(contenu, depart);
