@@ -233,16 +233,21 @@ int lireecrit(const char *p, Jeu &j) noexcept
     const masques::Lignes m = masques::lignes(p);
     // The type, its closing quote at 7, CR LF at 8 and 9.
     const std::uint64_t type = masques::mot8(p);
-    const int k = type == masques::mot8("\"tierc\xE9\"") ? 3 : type == masques::mot8("\"quart\xE9\"") ? 4 : type == masques::mot8("\"quint\xE9\"") ? 5 : 0;
+    // Without a branch: files mix the three types in any order.
+    const int k = 3 * (type == masques::mot8("\"tierc\xE9\"")) + 4 * (type == masques::mot8("\"quart\xE9\""))
+        + 5 * (type == masques::mot8("\"quint\xE9\""));
     bool ok = (k != 0) & ((m.lf & 0x3FF) == (1u << 9)) & ((m.cr & 0x3FF) == (1u << 8));
-    // The eleven line ends after it: the stake, the Boolean, the nine slots.
+    // The eleven line ends after it: the stake, the Boolean, the nine slots. The top bit
+    // stands for none left (a record it takes ends before it), and spares the count of
+    // trailing zeros its case of no bit at all.
     std::uint64_t lf = m.lf & (m.lf - 1);
+    constexpr std::uint64_t aucun = std::uint64_t(1) << 63;
     int fins[11];
     pourchaque<11>([&](int i) {
-        fins[i] = std::countr_zero(lf);   // 64 when there is none left: refused below
+        fins[i] = std::countr_zero(lf | aucun);
         lf &= lf - 1;
     });
-    ok &= fins[10] < 64;
+    ok &= fins[10] < 63;
     const int fin = fins[10] + 1;   // the record's length
     const std::uint64_t etendue = (fin >= 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << fin) - 1) & ~std::uint64_t(0x3FF);
     // The Boolean's text, from after the stake's line end to its own CR.
