@@ -126,6 +126,28 @@ void jeux(QByteArrayView v)
                    QByteArrayView(octets).sliced(l.debuts[i], l.fins[i] - l.debuts[i]) == decoupe.enregistrements[k - 1],
                "les octets d'un jeu lu ne sont pas son enregistrement");
     }
+    // The summary counts and prices what the list reads, in the same order.
+    const travail::TotalJeux total = travail::totaljeux(octets);
+    double montant = 0;
+    for (const travail::Jeu &j : l.jeux)
+        montant += travail::prix(j.typedejeu, j.nb(), j.mult, j.dtlo);
+    exiger(total.nombre == l.jeux.size() && total.montant == montant && total.dommages.size() == l.dommages.size(),
+           "le résumé ne compte pas ce que la liste lit");
+    // Records in the program's own form are read straight from their bytes, any other by
+    // the general reading: with LF alone for line ends, which that fast reading never
+    // takes, every bet and every damage is the same.
+    const bool crlf = !octets.contains("\r\r") && octets.count('\r') == octets.count("\r\n") && octets.count('\n') == octets.count("\r\n");
+    if (crlf) {
+        QByteArray lf = octets;
+        lf.replace("\r\n", "\n");
+        const travail::LectureJeux g = travail::lirejeux(lf);
+        exiger(g.jeux == l.jeux && g.positions == l.positions, "la lecture directe ne lit pas les jeux de la lecture générale");
+        exiger(g.dommages.size() == l.dommages.size(), "la lecture directe ne trouve pas les dommages de la lecture générale");
+        for (qsizetype i = 0; i < g.dommages.size(); ++i)
+            exiger(g.dommages[i].enregistrement == l.dommages[i].enregistrement && g.dommages[i].ligne == l.dommages[i].ligne &&
+                       g.dommages[i].raison == l.dommages[i].raison,
+                   "la lecture directe ne décrit pas un dommage comme la lecture générale");
+    }
     auto lire = [](const QByteArray &c) {
         travail::LectureJeux r = travail::lirejeux(c);
         return std::pair{r.jeux, r.positions};
