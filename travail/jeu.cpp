@@ -16,6 +16,7 @@
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <type_traits>
 #include <utility>
@@ -568,8 +569,13 @@ LectureJeux lirejeux(const QByteArray &contenu)
     listes.reserver(contenu.size() / plus_court + 1);
     const char *const depart = contenu.size() >= partage && std::thread::hardware_concurrency() > 1 ? SecondeMoitie::depart(contenu) : nullptr;
     std::optional<SecondeMoitie> moitie;
-    if (depart != nullptr)
-        moitie.emplace(contenu, depart);
+    if (depart != nullptr) {
+        try {
+            moitie.emplace(contenu, depart);
+        } catch (const std::system_error &) {
+            // No thread to be had: the reading from the start reads the whole file.
+        }
+    }
     r.dommages = parcourir(contenu, listes, moitie ? &*moitie : nullptr);
     listes.finir();
     r.jeux = std::move(listes.jeux);
