@@ -704,7 +704,7 @@ QByteArray bout(const QList<QByteArray> &enregistrements, qsizetype debut, qsize
 
 } // namespace
 
-// A file of 1.5 MB is read in two halves at once: whatever it holds, the bets, their
+// A file of 1.5 MB is read in two halves at once (from 512 KiB on): whatever it holds, the bets, their
 // numbers, their bytes and the damages are those of one reading from the start, which
 // the summary makes (its total is summed bet after bet in the order of the file).
 void TstTravail::deuxmoities_data()
