@@ -568,7 +568,8 @@ LectureJeux lirejeux(const QByteArray &contenu)
     LectureJeux r;
     Listes listes(contenu.constData());
     listes.reserver(contenu.size() / plus_court + 1);
-    const char *const depart = contenu.size() >= partage && std::thread::hardware_concurrency() > 1 ? SecondeMoitie::depart(contenu) : nullptr;
+    const bool deux = contenu.size() >= partage && std::thread::hardware_concurrency() > 1;
+    const char *const depart = deux ? SecondeMoitie::depart(contenu) : nullptr;
     std::optional<SecondeMoitie> moitie;
     if (depart != nullptr) {
         try {
