@@ -73,10 +73,9 @@ public:
         bool chaine(QByteArrayView &octets) noexcept;
         bool passer() noexcept;   // a value of any form, as long as CR LF ends it
 
-        // For a reader of one record's very form: the bytes from the cursor on, and
-        // `valeurs` values taken up to `p`, which that reader found well formed.
+        // For a reader of one record's very form: where the cursor stands, and `valeurs`
+        // values taken up to `p`, which that reader found well formed.
         const char *debut() const noexcept { return m_p; }
-        qsizetype reste() const noexcept { return m_fin - m_p; }
         void avancer(const char *p, qint64 valeurs) noexcept
         {
             m_p = p;

@@ -217,7 +217,7 @@ void pourchaque(F f)
 // takes is 59 bytes at most), and a few more when a record it refuses runs past them.
 constexpr qsizetype tailleecrite = 80;
 // The shortest record it takes: one digit for the stake and each slot, #TRUE#.
-constexpr qsizetype plus_court = 48;
+constexpr qsizetype pluscourt = 48;
 
 // A sound bet exactly as enregistrement() writes it, stake and horses of one or two
 // digits, CR LF after each value: the record of nearly every file, read with no bound
@@ -478,7 +478,7 @@ class SecondeMoitie
 public:
     // Where it would start in `contenu`: a type at the start of a line (a LF before its
     // quote) that lireecrit() takes, a little after the middle; null when there is none.
-    static const char *depart(const QByteArray &contenu)
+    static const char *apresmilieu(const QByteArray &contenu)
     {
         const char *const fin = contenu.constData() + contenu.size();
         const char *q = contenu.constData() + contenu.size() / 2;
@@ -498,7 +498,7 @@ public:
         : m_listes(contenu.constData()), m_depart(depart), m_arrivee(depart)
     {
         const char *const fin = contenu.constData() + contenu.size();
-        m_listes.reserver((fin - depart) / plus_court + 1);
+        m_listes.reserver((fin - depart) / pluscourt + 1);
         m_fil = std::thread([this, fin] {
             // A lot at a time, so that a reading abandoned stops soon.
             constexpr qsizetype lot = 1 << 18;
@@ -567,9 +567,9 @@ LectureJeux lirejeux(const QByteArray &contenu)
 {
     LectureJeux r;
     Listes listes(contenu.constData());
-    listes.reserver(contenu.size() / plus_court + 1);
+    listes.reserver(contenu.size() / pluscourt + 1);
     const bool deux = contenu.size() >= partage && std::thread::hardware_concurrency() > 1;
-    const char *const depart = deux ? SecondeMoitie::depart(contenu) : nullptr;
+    const char *const depart = deux ? SecondeMoitie::apresmilieu(contenu) : nullptr;
     std::optional<SecondeMoitie> moitie;
     if (depart != nullptr) {
         try {

@@ -38,14 +38,6 @@ struct Lignes
 
 #ifdef KRN_SSE2
 
-// Calls f(v, i) for the four blocks of 16 bytes from p, each loaded once.
-template<class F>
-void parblocs(const char *p, F f) noexcept
-{
-    for (int i = 0; i < 4; ++i)
-        f(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i)), i);
-}
-
 // The 16 bytes of a compare as bits, at their place among the 64.
 inline std::uint64_t bits(__m128i x, int i) noexcept
 {
@@ -57,7 +49,8 @@ inline std::uint64_t egaux(const char *p, char c) noexcept
 {
     const __m128i u = _mm_set1_epi8(c);
     std::uint64_t m = 0;
-    parblocs(p, [&](__m128i v, int i) { m |= bits(_mm_cmpeq_epi8(v, u), i); });
+    for (int i = 0; i < 4; ++i)
+        m |= bits(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i)), u), i);
     return m;
 }
 
@@ -84,7 +77,8 @@ inline Lignes lignes(const char *p) noexcept
         const __m128i valeurs = _mm_and_si128(c, estchiffre);
         const __m128i avant = _mm_or_si128(_mm_slli_si128(valeurs, 1), _mm_srli_si128(precedents, 15));
         const __m128i deux = _mm_add_epi8(avant, avant);
-        const __m128i huit = _mm_add_epi8(_mm_add_epi8(deux, deux), _mm_add_epi8(deux, deux));
+        const __m128i quatre = _mm_add_epi8(deux, deux);
+        const __m128i huit = _mm_add_epi8(quatre, quatre);
         _mm_store_si128(reinterpret_cast<__m128i *>(m.nombres + 16 * i), _mm_add_epi8(c, _mm_add_epi8(huit, deux)));
         precedents = valeurs;
     };
